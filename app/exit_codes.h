@@ -1,0 +1,9 @@
+#pragma once
+
+namespace discgate {
+
+inline constexpr int kExitAccepted = 0;
+inline constexpr int kExitDeclined = 1;  // also when the window is closed any other way
+inline constexpr int kExitFailed = 2;    // after an error box
+
+}  // namespace discgate

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/exit_codes.h"
+#include "platform/platform_win.h"
+#include "platform/unique_handle.h"
+
+namespace discgate {
+
+// The agreement window: the licence in a text box, and a button each to decline and to accept.
+// The program lives as long as this window.
+class Form1 {
+ public:
+  explicit Form1(HINSTANCE instance) : m_instance(instance) {}
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // Loads the licence, shows the window and runs until it is gone. Returns the exit code.
+  int Run(int showCommand);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool Create();
+  void CreateFonts(int dpi);
+  void CreateControls(int dpi);
+  Status Load();
+  void OnActivate(WPARAM wParam);
+  void OnCommand(int id, HWND control);
+  void OnAccept();
+  void Unload(int exitCode);
+
+  HINSTANCE m_instance;
+  HWND m_hwnd = nullptr;
+  HWND m_text1 = nullptr;
+  HWND m_cmdCancel = nullptr;
+  HWND m_cmdAccept = nullptr;
+  HWND m_focus = nullptr;  // the control to give the focus back to when the window is activated
+  UniqueFont m_messageFont;
+  UniqueFont m_text1Font;
+  WinPlatform m_platform;
+  int m_exitCode = kExitDeclined;
+  bool m_accepting = false;
+};
+
+}  // namespace discgate

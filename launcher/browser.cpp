@@ -1,0 +1,57 @@
+#include "launcher/browser.h"
+
+#include <cstdio>
+
+#include "launcher/browser_args.h"
+#include "launcher/paths.h"
+
+namespace discgate {
+namespace {
+
+constexpr int kProbeAttempts = 100;
+constexpr std::int32_t kLookupFound = 33;  // the shell's codes above 32 mean success
+
+}  // namespace
+
+std::string ProbeFileName(std::uint32_t processId, int attempt) {
+  char name[48];
+  std::snprintf(name, sizeof name, "discgate-%x-%d.html", static_cast<unsigned>(processId),
+                attempt);
+  return name;
+}
+
+ExecutableLookup FindBrowser(Platform& platform) {
+  const Result<std::string> folder = platform.TempFolder();
+  if (!folder.ok()) return {};
+
+  // The shell answers only for a file that exists. A fresh name keeps any file of the user's
+  // untouched; CreateNewFile refuses to open one that is already there.
+  for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
+    const std::string name = ProbeFileName(platform.ProcessId(), attempt);
+    const std::string probe = JoinPath(folder.value(), name);
+    const Status created = platform.CreateNewFile(probe);
+    if (!created.ok()) {
+      if (created.error().code == kErrorFileExists) continue;
+      return {};
+    }
+    ExecutableLookup lookup = platform.LookupExecutable(name, folder.value());
+    // A probe that cannot be deleted is an empty file in the temporary folder; the lookup's
+    // answer is good all the same.
+    (void)platform.RemoveFile(probe);
+    return lookup;
+  }
+  return {};
+}
+
+Status OpenInBrowser(Platform& platform, const std::string& page, const std::string& folder) {
+  const ExecutableLookup browser = FindBrowser(platform);
+  if (browser.code >= kLookupFound &&
+      platform.StartProcess(browser.program, BrowserCommandLine(browser.program, page)).ok()) {
+    return {};
+  }
+  Status opened = platform.ShellOpen(page, folder);
+  if (!opened.ok()) return WithAction(opened.error(), "Could not open \"" + page + "\".");
+  return {};
+}
+
+}  // namespace discgate

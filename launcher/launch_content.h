@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace discgate {
+
+// What accepting the agreement starts: the first file of the folder, in directory order, that is
+// an index page (opened in the default browser) or splash.exe (started through the shell). A
+// folder with neither starts nothing and is no failure.
+Status LaunchContent(Platform& platform, const std::string& folder);
+
+}  // namespace discgate

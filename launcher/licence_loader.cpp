@@ -1,0 +1,30 @@
+#include "launcher/licence_loader.h"
+
+#include "launcher/licence_text.h"
+#include "launcher/paths.h"
+
+namespace discgate {
+namespace {
+
+bool IsMissing(const Error& error) {
+  return error.code == kErrorFileNotFound || error.code == kErrorPathNotFound;
+}
+
+}  // namespace
+
+Result<std::string> LoadLicence(Platform& platform, const std::string& programFolder) {
+  std::string path = kLicenceFileName;
+  Result<std::string> bytes = platform.ReadWholeFile(path);
+  if (!bytes.ok() && IsMissing(bytes.error()) && !programFolder.empty()) {
+    // Started from a shortcut or another directory: the licence still sits beside the program.
+    path = JoinPath(programFolder, kLicenceFileName);
+    bytes = platform.ReadWholeFile(path);
+  }
+  if (!bytes.ok()) {
+    return WithAction(bytes.error(), "Could not read the licence agreement \"" + path + "\".");
+  }
+  return DecodeLicence(bytes.value(),
+                       [&platform](std::string_view ansi) { return platform.AnsiToUtf8(ansi); });
+}
+
+}  // namespace discgate

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace discgate {
+
+inline constexpr const char* kLicenceFileName = "License.txt";
+
+// The licence text, decoded and ready for the text box. "License.txt" is looked for in the
+// current directory first and, when it is not there, beside the program file.
+Result<std::string> LoadLicence(Platform& platform, const std::string& programFolder);
+
+}  // namespace discgate

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/result.h"
+
+namespace discgate {
+
+// What the shell answered when asked which program opens a file. A code above 32 means a program
+// was found; 32 or less is the shell's error code (31: no association, 2: file not found).
+struct ExecutableLookup {
+  std::int32_t code = 0;
+  std::string program;
+};
+
+// Everything the launcher needs from the operating system. Texts are UTF-8; the Windows
+// implementation converts to UTF-16 at each call. No Windows types appear here, so the decisions
+// built on it compile and are tested natively.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Full path of the running program file.
+  virtual Result<std::string> ModulePath() = 0;
+  virtual std::uint32_t ProcessId() = 0;
+
+  // The whole file, as bytes. A relative path is resolved against the current directory.
+  virtual Result<std::string> ReadWholeFile(const std::string& path) = 0;
+  // Names of the files (not subfolders) in a folder, in the order the file system yields them.
+  virtual Result<std::vector<std::string>> ListFiles(const std::string& folder) = 0;
+  // The user's temporary folder, with its trailing separator.
+  virtual Result<std::string> TempFolder() = 0;
+  // Creates an empty file; fails with kErrorFileExists rather than touch an existing one.
+  virtual Status CreateNewFile(const std::string& path) = 0;
+  virtual Status RemoveFile(const std::string& path) = 0;
+
+  virtual ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) = 0;
+  // Starts a program without waiting for it and without keeping any handle to it.
+  virtual Status StartProcess(const std::string& program, const std::string& commandLine) = 0;
+  // The shell's "open" on a file, with a working folder for what it starts.
+  virtual Status ShellOpen(const std::string& file, const std::string& folder) = 0;
+
+  // Text in the system's ANSI code page, as UTF-8.
+  virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
+};
+
+}  // namespace discgate

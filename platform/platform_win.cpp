@@ -1,0 +1,161 @@
+#include "platform/platform_win.h"
+
+#include <shellapi.h>
+
+#include <climits>
+
+#include "platform/error_win.h"
+#include "platform/text_win.h"
+#include "platform/trim_at_null.h"
+#include "platform/unique_handle.h"
+
+namespace discgate {
+namespace {
+
+// Larger licences would not fit a 32-bit process's text box anyway; refuse them with a clear
+// error rather than fail an allocation.
+constexpr LONGLONG kMaxFileSize = 256LL * 1024 * 1024;
+
+}  // namespace
+
+Result<std::string> WinPlatform::ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return LastError();
+    // A full buffer may hold a cut path; older Windows report no error for that.
+    if (length < path.size()) {
+      path.resize(length);
+      return Narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::uint32_t WinPlatform::ProcessId() { return ::GetCurrentProcessId(); }
+
+Result<std::string> WinPlatform::ReadWholeFile(const std::string& path) {
+  UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return LastError();
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.get(), &size)) return LastError();
+  if (size.QuadPart > kMaxFileSize) return SystemError(ERROR_FILE_TOO_LARGE);
+
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    if (!::ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                    &read, nullptr)) {
+      return LastError();
+    }
+    if (read == 0) break;  // the file shrank while we read it
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+Result<std::vector<std::string>> WinPlatform::ListFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW entry{};
+  std::wstring pattern = Widen(folder);
+  if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+  pattern += L'*';
+  UniqueFind find(::FindFirstFileW(pattern.c_str(), &entry));
+  if (!find) {
+    // An empty drive root has not even "." and "..".
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return names;
+    return SystemError(error);
+  }
+  do {
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Narrow(entry.cFileName));
+  } while (::FindNextFileW(find.get(), &entry));
+  const DWORD error = ::GetLastError();
+  if (error != ERROR_NO_MORE_FILES) return SystemError(error);
+  return names;
+}
+
+Result<std::string> WinPlatform::TempFolder() {
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, buffer);
+  if (length == 0) return LastError();
+  if (length > MAX_PATH) return SystemError(ERROR_BUFFER_OVERFLOW);
+  return Narrow(TrimAtNull(std::wstring_view(buffer, length)));
+}
+
+Status WinPlatform::CreateNewFile(const std::string& path) {
+  UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_TEMPORARY, nullptr));
+  if (!file) return LastError();
+  return {};
+}
+
+Status WinPlatform::RemoveFile(const std::string& path) {
+  if (!::DeleteFileW(Widen(path).c_str())) return LastError();
+  return {};
+}
+
+ExecutableLookup WinPlatform::LookupExecutable(const std::string& file, const std::string& folder) {
+  // FindExecutable writes up to MAX_PATH characters and takes no buffer size.
+  wchar_t buffer[MAX_PATH] = {};
+  const auto code = reinterpret_cast<INT_PTR>(
+      ::FindExecutableW(Widen(file).c_str(), Widen(folder).c_str(), buffer));
+  return {static_cast<std::int32_t>(code), Narrow(TrimAtNull(std::wstring_view(buffer, MAX_PATH)))};
+}
+
+Status WinPlatform::StartProcess(const std::string& program, const std::string& commandLine) {
+  const std::wstring application = Widen(program);
+  // CreateProcessW may write into the command line, so it must not point at constant memory.
+  std::wstring line = Widen(commandLine);
+  std::vector<wchar_t> writableLine(line.begin(), line.end());
+  writableLine.push_back(L'\0');
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(application.c_str(), writableLine.data(), nullptr, nullptr, FALSE,
+                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+    return LastError();
+  }
+  // The browser outlives us; we neither wait for it nor keep it.
+  UniqueKernelHandle processHandle(process.hProcess);
+  UniqueKernelHandle threadHandle(process.hThread);
+  return {};
+}
+
+Status WinPlatform::ShellOpen(const std::string& file, const std::string& folder) {
+  const std::wstring wideFile = Widen(file);
+  const std::wstring wideFolder = Widen(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  // No UI: a failure is reported once, by us. No async: the program ends right after this call.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = m_owner;
+  info.lpVerb = L"open";
+  info.lpFile = wideFile.c_str();
+  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  if (::ShellExecuteExW(&info)) return {};
+  DWORD error = ::GetLastError();
+  // Some shells leave the last error unset and report only the old-style code, whose small
+  // values match the Windows error numbers.
+  if (error == ERROR_SUCCESS) error = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
+  return SystemError(error == ERROR_SUCCESS ? ERROR_FILE_NOT_FOUND : error);
+}
+
+std::string WinPlatform::AnsiToUtf8(std::string_view bytes) {
+  if (bytes.empty() || bytes.size() > INT_MAX) return {};
+  const int size = static_cast<int>(bytes.size());
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
+  return Narrow(wide);
+}
+
+}  // namespace discgate

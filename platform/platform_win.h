@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+
+namespace discgate {
+
+class WinPlatform final : public Platform {
+ public:
+  // Windows the shell starts programs for are owned by `owner`, so its error boxes sit on top.
+  explicit WinPlatform(HWND owner = nullptr) : m_owner(owner) {}
+  void SetOwner(HWND owner) { m_owner = owner; }
+
+  Result<std::string> ModulePath() override;
+  std::uint32_t ProcessId() override;
+  Result<std::string> ReadWholeFile(const std::string& path) override;
+  Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
+  Result<std::string> TempFolder() override;
+  Status CreateNewFile(const std::string& path) override;
+  Status RemoveFile(const std::string& path) override;
+  ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
+  Status StartProcess(const std::string& program, const std::string& commandLine) override;
+  Status ShellOpen(const std::string& file, const std::string& folder) override;
+  std::string AnsiToUtf8(std::string_view bytes) override;
+
+ private:
+  HWND m_owner;
+};
+
+}  // namespace discgate

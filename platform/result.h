@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace discgate {
+
+// Windows error numbers the decisions need to tell apart. They are plain numbers here so that
+// code without <windows.h> can compare against what the platform reports.
+inline constexpr std::uint32_t kErrorFileNotFound = 2;
+inline constexpr std::uint32_t kErrorPathNotFound = 3;
+inline constexpr std::uint32_t kErrorFileExists = 80;
+inline constexpr std::uint32_t kErrorFileTooLarge = 223;
+
+// A failure as the user is told of it: the system's error number with its message, and what the
+// program was trying to do when it happened.
+struct Error {
+  std::uint32_t code = 0;
+  std::string description;
+  std::string action;
+};
+
+inline Error WithAction(Error error, std::string action) {
+  error.action = std::move(action);
+  return error;
+}
+
+class [[nodiscard]] Status {
+ public:
+  Status() = default;
+  Status(Error error) : m_error(std::move(error)) {}  // NOLINT: implicit by design
+
+  bool ok() const { return !m_error.has_value(); }
+  const Error& error() const { return *m_error; }
+
+ private:
+  std::optional<Error> m_error;
+};
+
+template <typename T>
+class [[nodiscard]] Result {
+ public:
+  Result(T value) : m_value(std::move(value)) {}  // NOLINT: implicit by design
+  Result(Error error) : m_error(std::move(error)) {}  // NOLINT: implicit by design
+
+  bool ok() const { return m_value.has_value(); }
+  T& value() { return *m_value; }
+  const T& value() const { return *m_value; }
+  const Error& error() const { return m_error; }
+
+ private:
+  std::optional<T> m_value;
+  Error m_error;
+};
+
+}  // namespace discgate

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace discgate::testing {
+
+// An in-memory machine: files by full path (relative paths stand for the current directory),
+// folders listed in the order given, one file association, and a record of what was started.
+class FakePlatform : public Platform {
+ public:
+  struct Started {
+    std::string program;
+    std::string commandLine;
+  };
+  struct Opened {
+    std::string file;
+    std::string folder;
+  };
+
+  std::string modulePath = "E:\\discgate.exe";
+  std::map<std::string, std::string> files;
+  std::map<std::string, std::vector<std::string>> folders;
+  std::map<std::string, Error> unreadable;
+  Result<std::string> tempFolder = std::string("C:\\Temp\\");
+  std::optional<Error> createFails;
+  ExecutableLookup association{42, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE"};
+  std::optional<Error> startFails;
+  std::optional<Error> openFails;
+
+  std::vector<std::string> lookedUpWhileExisting;  // probe paths that existed at lookup time
+  std::vector<std::string> removed;
+  std::vector<Started> started;
+  std::vector<Opened> opened;
+
+  Result<std::string> ModulePath() override { return modulePath; }
+  std::uint32_t ProcessId() override { return 0x1f4; }
+  Result<std::string> ReadWholeFile(const std::string& path) override;
+  Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
+  Result<std::string> TempFolder() override { return tempFolder; }
+  Status CreateNewFile(const std::string& path) override;
+  Status RemoveFile(const std::string& path) override;
+  ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
+  Status StartProcess(const std::string& program, const std::string& commandLine) override;
+  Status ShellOpen(const std::string& file, const std::string& folder) override;
+  // Windows-1252 stands in for the ANSI code page; only its Latin-1 part is needed here.
+  std::string AnsiToUtf8(std::string_view bytes) override;
+};
+
+Error FakeError(std::uint32_t code);
+
+}  // namespace discgate::testing

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "launcher/launch_content.h"
+#include "launcher/paths.h"
+#include "launcher/selection.h"
+#include "tests/unit/fake_platform.h"
+
+namespace discgate {
+namespace {
+
+TEST(Selection, OnlyIndexOrCapitalIndexAtTheStartMakesAStartPage) {
+  for (const char* name : {"index.htm", "Index.html", "index.txt", "Index", "index",
+                           "indexes.doc", "index_old.pdf"}) {
+    EXPECT_TRUE(IsIndexPage(name)) << name;
+  }
+  for (const char* name : {"INDEX.HTM", "iNdex.htm", "inde", "", "x", "my index.htm",
+                           "splash.exe"}) {
+    EXPECT_FALSE(IsIndexPage(name)) << name;
+  }
+}
+
+TEST(Selection, OnlyLowerCaseSplashExeIsTheSplashProgram) {
+  EXPECT_TRUE(IsSplashProgram("splash.exe"));
+  for (const char* name : {"Splash.exe", "SPLASH.EXE", "splash.exe.txt", "splash", "xsplash.exe"}) {
+    EXPECT_FALSE(IsSplashProgram(name)) << name;
+  }
+}
+
+TEST(Selection, TheFirstFileThatPassesEitherRuleWins) {
+  const auto splashFirst = ChooseContent({"autorun.inf", "splash.exe", "index.htm"});
+  ASSERT_TRUE(splashFirst);
+  EXPECT_EQ(splashFirst->kind, ContentKind::SplashProgram);
+
+  const auto indexFirst = ChooseContent({"Index.htm", "splash.exe", "index.htm"});
+  ASSERT_TRUE(indexFirst);
+  EXPECT_EQ(indexFirst->kind, ContentKind::IndexPage);
+  EXPECT_EQ(indexFirst->name, "Index.htm");
+
+  EXPECT_FALSE(ChooseContent({"INDEX.HTM", "Splash.exe", "readme.txt"}));
+  EXPECT_FALSE(ChooseContent({}));
+}
+
+TEST(Paths, FolderAndNameAreJoinedByExactlyOneSeparator) {
+  EXPECT_EQ(JoinPath("E:\\", "index.htm"), "E:\\index.htm");
+  EXPECT_EQ(JoinPath("E:\\setup", "index.htm"), "E:\\setup\\index.htm");
+  EXPECT_EQ(JoinPath("\\\\server\\share\\disc", "index.htm"), "\\\\server\\share\\disc\\index.htm");
+  EXPECT_EQ(JoinPath("", "License.txt"), "License.txt");
+}
+
+TEST(Paths, TheProgramFolderKeepsItsSeparatorOnlyAtADriveRoot) {
+  EXPECT_EQ(FolderOf("E:\\discgate.exe"), "E:\\");
+  EXPECT_EQ(FolderOf("E:\\setup\\discgate.exe"), "E:\\setup");
+  EXPECT_EQ(FolderOf("\\\\server\\share\\discgate.exe"), "\\\\server\\share");
+  EXPECT_EQ(FolderOf("discgate.exe"), "");
+}
+
+TEST(LaunchContent, AnIndexPageInASubfolderOpensByItsFullPath) {
+  testing::FakePlatform platform;
+  platform.folders["E:\\setup"] = {"License.txt", "discgate.exe", "index.htm"};
+  ASSERT_TRUE(LaunchContent(platform, "E:\\setup").ok());
+  ASSERT_EQ(platform.started.size(), 1u);
+  EXPECT_EQ(platform.started[0].commandLine, " -nohome E:\\setup\\index.htm");
+  EXPECT_TRUE(platform.opened.empty());
+}
+
+TEST(LaunchContent, SplashStartsByItsFullPathInItsOwnFolderAndNothingElseStarts) {
+  testing::FakePlatform platform;
+  platform.folders["E:\\"] = {"splash.exe", "index.htm"};
+  ASSERT_TRUE(LaunchContent(platform, "E:\\").ok());
+  EXPECT_TRUE(platform.started.empty());
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_EQ(platform.opened[0].file, "E:\\splash.exe");
+  EXPECT_EQ(platform.opened[0].folder, "E:\\");
+}
+
+TEST(LaunchContent, AFolderWithNothingToStartEndsQuietly) {
+  testing::FakePlatform platform;
+  platform.folders["E:\\"] = {"License.txt", "INDEX.HTM", "Splash.exe"};
+  EXPECT_TRUE(LaunchContent(platform, "E:\\").ok());
+  EXPECT_TRUE(platform.started.empty());
+  EXPECT_TRUE(platform.opened.empty());
+  EXPECT_TRUE(platform.removed.empty());
+}
+
+TEST(LaunchContent, AFolderThatCannotBeReadIsReported) {
+  testing::FakePlatform platform;
+  const Status status = LaunchContent(platform, "E:\\gone");
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().code, kErrorPathNotFound);
+  EXPECT_EQ(status.error().action, "Could not read the folder \"E:\\gone\".");
+}
+
+TEST(LaunchContent, ASplashThatCannotStartIsReported) {
+  testing::FakePlatform platform;
+  platform.folders["E:\\"] = {"splash.exe"};
+  platform.openFails = testing::FakeError(193);
+  const Status status = LaunchContent(platform, "E:\\");
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().code, 193u);
+  EXPECT_EQ(status.error().action, "Could not start \"E:\\splash.exe\".");
+}
+
+}  // namespace
+}  // namespace discgate

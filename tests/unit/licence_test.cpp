@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "launcher/licence_loader.h"
+#include "tests/unit/fake_platform.h"
+
+namespace discgate {
+namespace {
+
+TEST(LicenceLoading, TheCurrentDirectoryComesFirst) {
+  testing::FakePlatform platform;
+  platform.files["License.txt"] = "from the current directory";
+  platform.files["E:\\setup\\License.txt"] = "beside the program";
+  const Result<std::string> licence = LoadLicence(platform, "E:\\setup");
+  ASSERT_TRUE(licence.ok());
+  EXPECT_EQ(licence.value(), "from the current directory");
+}
+
+TEST(LicenceLoading, StartedFromElsewhereTheLicenceBesideTheProgramIsShown) {
+  testing::FakePlatform platform;
+  platform.files["E:\\License.txt"] = "beside the program\n";
+  const Result<std::string> licence = LoadLicence(platform, "E:\\");
+  ASSERT_TRUE(licence.ok());
+  EXPECT_EQ(licence.value(), "beside the program\r\n");
+}
+
+TEST(LicenceLoading, MissingFromBothPlacesNamesTheFileAndTheSystemError) {
+  testing::FakePlatform platform;
+  const Result<std::string> licence = LoadLicence(platform, "E:\\setup");
+  ASSERT_FALSE(licence.ok());
+  EXPECT_EQ(licence.error().code, kErrorFileNotFound);
+  EXPECT_EQ(licence.error().description, "fake error 2");
+  EXPECT_NE(licence.error().action.find("E:\\setup\\License.txt"), std::string::npos);
+}
+
+TEST(LicenceLoading, AnUnreadableLicenceIsReportedNotSkipped) {
+  // A licence that is there but cannot be read must not be replaced by another one.
+  testing::FakePlatform platform;
+  platform.unreadable["License.txt"] = testing::FakeError(5);
+  platform.files["E:\\License.txt"] = "another licence";
+  const Result<std::string> licence = LoadLicence(platform, "E:\\");
+  ASSERT_FALSE(licence.ok());
+  EXPECT_EQ(licence.error().code, 5u);
+  EXPECT_NE(licence.error().action.find("\"License.txt\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace discgate

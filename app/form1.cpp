@@ -16,6 +16,14 @@ namespace {
 constexpr const wchar_t* kClassName = L"discgate.Form1";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW;
 
+// Esc does nothing in this window. A multi-line text box inside a dialog-like window would take
+// it as a request to close the window, so it never reaches the controls.
+bool IsEscapeKey(const MSG& message) {
+  return (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
+          message.message == WM_CHAR) &&
+         message.wParam == VK_ESCAPE;
+}
+
 int ScreenDpi() {
   const HDC screen = ::GetDC(nullptr);
   const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
@@ -67,6 +75,7 @@ int Form1::Run(int showCommand) {
   BOOL result;
   while ((result = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (result == -1) return kExitFailed;
+    if (IsEscapeKey(message)) continue;
     // Tab moves between the controls as in a dialog box.
     if (m_hwnd && ::IsDialogMessageW(m_hwnd, &message)) continue;
     ::TranslateMessage(&message);
@@ -180,7 +189,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (m_focus) ::SetFocus(m_focus);
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_NEXTDLGCTL:
+      OnNextDlgCtl(wParam, lParam);
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(m_exitCode);
@@ -199,7 +211,14 @@ void Form1::OnActivate(WPARAM wParam) {
   }
 }
 
-void Form1::OnCommand(int id, HWND control) {
+void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
+  // A multi-line text box asks its parent to move the focus on Tab, as it would ask a dialog.
+  const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : ::GetNextDlgTabItem(m_hwnd, ::GetFocus(), wParam != 0);
+  if (next) ::SetFocus(next);
+}
+
+void Form1::OnCommand(int id) {
   switch (id) {
     case kCmdCancel:
       Unload(kExitDeclined);
@@ -207,10 +226,12 @@ void Form1::OnCommand(int id, HWND control) {
     case kCmdAccept:
       OnAccept();
       break;
-    case IDOK:
+    case IDOK: {
       // Enter on a focused button presses it, as in any dialog box; elsewhere it does nothing.
-      if (control == m_cmdCancel || control == m_cmdAccept) OnCommand(::GetDlgCtrlID(control), control);
+      const HWND focus = ::GetFocus();
+      if (focus == m_cmdCancel || focus == m_cmdAccept) OnCommand(::GetDlgCtrlID(focus));
       break;
+    }
     default:
       break;  // IDCANCEL from Esc among them: neither button is the cancel button
   }

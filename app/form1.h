@@ -28,7 +28,8 @@ class Form1 {
   void CreateControls(int dpi);
   Status Load();
   void OnActivate(WPARAM wParam);
-  void OnCommand(int id, HWND control);
+  void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id);
   void OnAccept();
   void Unload(int exitCode);
 

@@ -1,0 +1,65 @@
+"""A test case with a disc folder of its own and the program on it."""
+import shutil
+import unittest
+
+from winetest import (CMD_CANCEL, TITLE, TOOLS, WORK, session, wait_exit)
+
+SAMPLE_LICENCE = b"SOFTWARE LICENSE AGREEMENT\r\n\r\nYou may install this software.\n"
+
+
+class DiscCase(unittest.TestCase):
+    def setUp(self):
+        self.wine = session()
+        self.root = WORK / "cases" / self.id().rsplit(".", 1)[-1]
+        shutil.rmtree(self.root, ignore_errors=True)
+        self.root.mkdir(parents=True)
+        self.started_log = self.root / "started.log"
+        self.processes = []
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                self.wine.inspect("close", TITLE)
+                try:
+                    wait_exit(process, timeout=10)
+                except Exception:
+                    pass
+        # The next test must not find this test's window.
+        self.wine.inspect("gone", TITLE, 10000)
+
+    def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
+        disc = self.root / name
+        disc.mkdir(parents=True)
+        shutil.copy(TOOLS / "discgate.exe", disc / "discgate.exe")
+        if licence is not None:
+            (disc / "License.txt").write_bytes(licence)
+        for file in files:
+            (disc / file).write_bytes(b"<html></html>")
+        return disc
+
+    def start(self, disc, cwd=None):
+        process = self.wine.start_program(disc / "discgate.exe", cwd or disc,
+                                          {"DISCGATE_STARTED_LOG": str(self.started_log)})
+        self.processes.append(process)
+        return process
+
+    def start_and_wait(self, disc, cwd=None):
+        process = self.start(disc, cwd)
+        self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
+        return process
+
+    def decline(self, process):
+        self.wine.inspect("click", TITLE, CMD_CANCEL)
+        return wait_exit(process)
+
+    def started(self):
+        """What the stand-in browser or splash program recorded, one dict per start."""
+        if not self.started_log.exists():
+            return []
+        records = []
+        for line in self.started_log.read_text(encoding="utf-8").splitlines():
+            key, _, value = line.partition("=")
+            if key == "cmdline":
+                records.append({})
+            records[-1][key] = value
+        return records

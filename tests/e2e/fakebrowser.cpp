@@ -1,0 +1,40 @@
+// Stands in for a browser or a splash program in the end-to-end tests: records how it was
+// started (its command line, its own path and its working folder) to the file named by the
+// environment variable DISCGATE_STARTED_LOG, then exits.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
+                      nullptr, nullptr);
+  return out;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  wchar_t logPath[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"DISCGATE_STARTED_LOG", logPath, MAX_PATH)) return 1;
+  wchar_t module[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, module, MAX_PATH);
+  wchar_t folder[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folder);
+
+  const std::string record = "cmdline=" + Utf8(GetCommandLineW()) + "\nmodule=" + Utf8(module) +
+                             "\ncwd=" + Utf8(folder) + "\n";
+  // Appending, so a test sees it when something is started twice.
+  HANDLE file = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  DWORD written = 0;
+  WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+  CloseHandle(file);
+  return 0;
+}

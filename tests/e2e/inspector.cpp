@@ -1,0 +1,188 @@
+// Looks at and drives another program's window from outside, as a user would: the end-to-end
+// tests run it under Wine beside the program under test.
+//
+//   inspector wait TITLE MS          exit 0 once a top-level window with TITLE exists
+//   inspector gone TITLE MS          exit 0 once no such window exists
+//   inspector dump TITLE             the window and each child: class, id, styles, rectangle, text
+//   inspector text TITLE ID FILE     the control's whole text, as UTF-8, into FILE
+//   inspector focus TITLE            the id of the control that has the keyboard focus
+//   inspector key TITLE tab|escape|return|a    a key press, to the focused control
+//   inspector click TITLE ID         presses a button
+//   inspector close TITLE            the close box (SC_CLOSE)
+//   inspector msgbox MS              waits for a message box; prints its caption and text, presses OK
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
+                      nullptr, nullptr);
+  return out;
+}
+
+std::wstring TextOf(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+    return L"<no answer>";
+  }
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 30000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+// Control characters written so that each control stays on one line of output.
+std::string Escaped(const std::wstring& text) {
+  std::string out;
+  for (const char c : Utf8(text)) {
+    if (c == '\r') out += "\\r";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\\') out += "\\\\";
+    else out += c;
+  }
+  return out;
+}
+
+HWND WaitFor(const wchar_t* className, const wchar_t* title, int milliseconds) {
+  for (int waited = 0;; waited += 20) {
+    if (HWND window = FindWindowW(className, title)) return window;
+    if (waited >= milliseconds) return nullptr;
+    Sleep(20);
+  }
+}
+
+HWND Required(const wchar_t* title) {
+  HWND window = FindWindowW(nullptr, title);
+  if (!window) {
+    std::fprintf(stderr, "no window titled %s\n", Utf8(title).c_str());
+    std::exit(2);
+  }
+  return window;
+}
+
+HWND Control(HWND window, const wchar_t* id) {
+  HWND control = GetDlgItem(window, std::wcstol(id, nullptr, 10));
+  if (!control) {
+    std::fprintf(stderr, "no control %s\n", Utf8(id).c_str());
+    std::exit(2);
+  }
+  return control;
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
+  const auto style = static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE));
+  const auto exStyle = static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_EXSTYLE));
+  std::printf("child id=%d class=%s style=0x%08lx exstyle=0x%08lx rect=%ld,%ld,%ld,%ld text=%s\n",
+              GetDlgCtrlID(child), Utf8(className).c_str(), style, exStyle, rect.left, rect.top,
+              rect.right - rect.left, rect.bottom - rect.top, Escaped(TextOf(child)).c_str());
+  return TRUE;
+}
+
+int Dump(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  POINT origin{};
+  ClientToScreen(window, &origin);
+  std::printf("window pid=%lu origin=%ld,%ld style=0x%08lx exstyle=0x%08lx client=%ld,%ld text=%s\n",
+              static_cast<unsigned long>(pid), origin.x, origin.y,
+              static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
+              static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), client.right,
+              client.bottom, Escaped(TextOf(window)).c_str());
+  EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
+  return 0;
+}
+
+HWND Focused(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+int Key(HWND window, const std::wstring& name) {
+  UINT key = 0;
+  if (name == L"tab") key = VK_TAB;
+  else if (name == L"escape") key = VK_ESCAPE;
+  else if (name == L"return") key = VK_RETURN;
+  else if (name == L"a") key = 'A';
+  else return 2;
+  HWND target = Focused(window);
+  if (!target) target = window;
+  const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  // Posted, so the key goes through the program's own message loop like real input does.
+  PostMessageW(target, WM_KEYDOWN, key, 1 | (scan << 16));
+  PostMessageW(target, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
+  return 0;
+}
+
+int MessageBoxReport(int milliseconds) {
+  HWND box = WaitFor(L"#32770", nullptr, milliseconds);
+  if (!box) return 1;
+  std::printf("caption=%s\n", Escaped(TextOf(box)).c_str());
+  // The message text is the box's static control with id 0xFFFF.
+  if (HWND text = GetDlgItem(box, 0xFFFF)) std::printf("text=%s\n", Escaped(TextOf(text)).c_str());
+  std::fflush(stdout);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  const std::wstring command = argv[1];
+  if (command == L"msgbox" && argc == 3) return MessageBoxReport(_wtoi(argv[2]));
+  if (argc < 3) return 2;
+  const wchar_t* title = argv[2];
+  if (command == L"wait" && argc == 4) return WaitFor(nullptr, title, _wtoi(argv[3])) ? 0 : 1;
+  if (command == L"gone" && argc == 4) {
+    for (int waited = 0; FindWindowW(nullptr, title); waited += 20) {
+      if (waited >= _wtoi(argv[3])) return 1;
+      Sleep(20);
+    }
+    return 0;
+  }
+  HWND window = Required(title);
+  if (command == L"dump") return Dump(window);
+  if (command == L"focus") {
+    std::printf("%d\n", GetDlgCtrlID(Focused(window)));
+    return 0;
+  }
+  if (command == L"key" && argc == 4) return Key(window, argv[3]);
+  if (command == L"click" && argc == 4) {
+    PostMessageW(Control(window, argv[3]), BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (command == L"close") {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+  }
+  if (command == L"text" && argc == 5) {
+    const std::string text = Utf8(TextOf(Control(window, argv[3])));
+    FILE* file = _wfopen(argv[4], L"wb");
+    if (!file) return 2;
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+    return 0;
+  }
+  return 2;
+}

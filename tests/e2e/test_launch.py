@@ -1,0 +1,116 @@
+"""Accepting the agreement: what starts, with which command line, and what is left behind."""
+import shutil
+import time
+
+from disccase import DiscCase
+from winetest import CMD_ACCEPT, HTML_CLASS_KEY, TITLE, TOOLS, parse_report, wait_exit, wait_for_file, windows_path
+
+BROWSER_FOLDER = r"C:\Program Files\Test Browser"
+
+
+class Acceptance(DiscCase):
+    def setUp(self):
+        super().setUp()
+        self.use_browser("IEXPLORE.EXE")
+
+    def use_browser(self, name):
+        """Installs the stand-in browser under `name` and makes it the default for .html files."""
+        folder = self.wine.drive_c() / "Program Files" / "Test Browser"
+        folder.mkdir(parents=True, exist_ok=True)
+        shutil.copy(TOOLS / "fakebrowser.exe", folder / name)
+        self.wine.reg_add(HTML_CLASS_KEY, data="TestHTML")
+        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
+                          data=f'"{BROWSER_FOLDER}\\{name}" "%1"')
+        return f"{BROWSER_FOLDER}\\{name}"
+
+    def accept(self, disc, cwd=None):
+        process = self.start_and_wait(disc, cwd)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        return wait_exit(process)
+
+    def temp_names(self):
+        return sorted(p.name for p in self.wine.temp_folder().iterdir())
+
+    def test_an_index_page_opens_in_the_default_browser_with_its_prefix(self):
+        disc = self.make_disc(files=["index.htm", "readme.txt"])
+        self.assertEqual(self.accept(disc), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        started = self.started()
+        self.assertEqual(len(started), 1)
+        self.assertEqual(started[0]["cmdline"], f" -nohome {windows_path(disc)}\\index.htm")
+        self.assertEqual(started[0]["module"].lower(),
+                         f"{BROWSER_FOLDER}\\IEXPLORE.EXE".lower())
+
+    def test_another_browser_gets_a_single_space_before_the_page(self):
+        self.use_browser("mybrowser.exe")
+        disc = self.make_disc(files=["Index.html"])
+        self.assertEqual(self.accept(disc), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        self.assertEqual(self.started()[0]["cmdline"], f" {windows_path(disc)}\\Index.html")
+
+    def test_a_folder_with_blanks_and_foreign_letters_reaches_the_browser_intact(self):
+        disc = self.make_disc(name="Disc Ünïcødé 許可 & (1)", files=["index ü.htm"])
+        self.assertEqual(self.accept(disc), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        self.assertEqual(self.started()[0]["cmdline"],
+                         f' -nohome "{windows_path(disc)}\\index ü.htm"')
+
+    def test_splash_starts_by_its_full_path_in_the_discs_folder(self):
+        disc = self.make_disc()
+        shutil.copy(TOOLS / "fakebrowser.exe", disc / "splash.exe")
+        elsewhere = self.root / "elsewhere"
+        elsewhere.mkdir()
+        shutil.copy(disc / "License.txt", elsewhere / "License.txt")
+        self.assertEqual(self.accept(disc, cwd=elsewhere), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        started = self.started()
+        self.assertEqual(len(started), 1)
+        self.assertEqual(started[0]["module"], f"{windows_path(disc)}\\splash.exe")
+        self.assertEqual(started[0]["cwd"], windows_path(disc))
+
+    def test_only_the_first_match_starts(self):
+        # Wine lists a folder sorted by name, so index.htm comes before splash.exe here.
+        disc = self.make_disc(files=["index.htm", "index2.htm"])
+        shutil.copy(TOOLS / "fakebrowser.exe", disc / "splash.exe")
+        self.assertEqual(self.accept(disc), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        time.sleep(1)
+        started = self.started()
+        self.assertEqual(len(started), 1)
+        self.assertTrue(started[0]["cmdline"].endswith("\\index.htm"))
+
+    def test_a_disc_with_nothing_to_start_ends_quietly(self):
+        disc = self.make_disc(files=["INDEX.HTM", "Splash.exe", "readme.txt"])
+        (disc / "index").mkdir()  # a folder, not a page
+        self.assertEqual(self.accept(disc), 0)
+        time.sleep(1)
+        self.assertEqual(self.started(), [])
+
+    def test_the_probe_leaves_the_users_files_alone_and_nothing_behind(self):
+        temp = self.wine.temp_folder()
+        (temp / "dummy.html").write_bytes(b"the user's own page")
+        try:
+            before = self.temp_names()
+            disc = self.make_disc(files=["index.htm"])
+            self.assertEqual(self.accept(disc), 0)
+            self.assertTrue(wait_for_file(self.started_log))
+            self.assertEqual(self.temp_names(), before)
+            self.assertEqual((temp / "dummy.html").read_bytes(), b"the user's own page")
+        finally:
+            (temp / "dummy.html").unlink()
+
+    def test_a_browser_that_cannot_start_is_reported_with_the_page_and_the_reason(self):
+        # The association names a program that is not there: starting it fails, and so does the
+        # shell's "open", which uses the same association.
+        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
+                          data=r'"C:\No Such Browser\IEXPLORE.EXE" "%1"')
+        disc = self.make_disc(files=["index.htm"])
+        process = self.start_and_wait(disc)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        code, report = self.wine.inspect("msgbox", 15000)
+        self.assertEqual(code, 0, "no error box appeared")
+        report = parse_report(report)
+        self.assertTrue(report["text"].startswith(
+            f'Could not open "{windows_path(disc)}\\index.htm".\r\n\r\nError '), report["text"])
+        self.assertEqual(wait_exit(process), 2)
+        self.assertEqual(self.started(), [])

@@ -1,0 +1,164 @@
+"""The agreement window as a user meets it."""
+import time
+
+from disccase import DiscCase, SAMPLE_LICENCE
+from winetest import (CMD_ACCEPT, CMD_CANCEL, LABEL1, LBL_LANGUAGE_PATH, TEXT1, TITLE,
+                      parse_dump, parse_report, wait_exit, windows_path)
+
+WS_VISIBLE, WS_VSCROLL, WS_HSCROLL, WS_TABSTOP = 0x10000000, 0x00200000, 0x00100000, 0x00010000
+WS_OVERLAPPEDWINDOW = 0x00CF0000
+ES_MULTILINE, ES_READONLY, ES_WANTRETURN = 0x0004, 0x0800, 0x1000
+BS_TYPEMASK, BS_DEFPUSHBUTTON = 0x000F, 0x0001
+
+
+class AgreementWindow(DiscCase):
+    def dump(self):
+        return parse_dump(self.wine.inspect("dump", TITLE)[1])
+
+    def text_of(self, control):
+        out = self.root / "text.out"
+        self.assertEqual(self.wine.inspect("text", TITLE, control, out)[0], 0)
+        return out.read_bytes().decode("utf-8")
+
+    def focus(self):
+        return int(self.wine.inspect("focus", TITLE)[1])
+
+    def key(self, name):
+        self.wine.inspect("key", TITLE, name)
+        time.sleep(0.2)
+
+    def test_window_has_its_caption_controls_and_layout_at_96_dpi(self):
+        process = self.start_and_wait(self.make_disc())
+        controls = self.dump()
+        window = controls["window"]
+        self.assertEqual(window["text"], TITLE)
+        self.assertEqual(window["client"], "411,256")
+        self.assertEqual(int(window["style"], 16) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW)
+
+        expected = {
+            LABEL1: ("Static", "24,16,353,33",
+                     "Please read the following license agreement.  Use the scroll bar to view "
+                     "the full text of the agreement."),
+            TEXT1: ("Edit", "16,56,369,121", None),
+            CMD_CANCEL: ("Button", "24,208,153,33", "I decline.  Please exit."),
+            CMD_ACCEPT: ("Button", "224,208,161,33", "I accept.  Please continue."),
+            LBL_LANGUAGE_PATH: ("Static", "88,184,217,17", ""),
+        }
+        self.assertEqual(sorted(k for k in controls if k != "window"), sorted(expected))
+        for control, (kind, rect, text) in expected.items():
+            self.assertEqual(controls[control]["class"], kind, control)
+            self.assertEqual(controls[control]["rect"], rect, control)
+            if text is not None:
+                self.assertEqual(controls[control]["text"], text, control)
+
+        style = {k: int(v["style"], 16) for k, v in controls.items() if k != "window"}
+        self.assertTrue(style[TEXT1] & ES_MULTILINE and style[TEXT1] & WS_VSCROLL)
+        self.assertFalse(style[TEXT1] & (WS_HSCROLL | ES_READONLY))
+        for button in (CMD_CANCEL, CMD_ACCEPT):
+            self.assertNotEqual(style[button] & BS_TYPEMASK, BS_DEFPUSHBUTTON)
+        self.assertFalse(style[LBL_LANGUAGE_PATH] & WS_VISIBLE)
+        self.assertEqual(self.decline(process), 1)
+
+    def test_layout_and_font_scale_with_the_screen_dpi(self):
+        self.wine.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", 144, "REG_DWORD")
+        try:
+            process = self.start_and_wait(self.make_disc())
+            controls = self.dump()
+        finally:
+            self.wine.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", 96, "REG_DWORD")
+        self.assertEqual(controls["window"]["client"], "617,384")
+        self.assertEqual(controls[TEXT1]["rect"], "24,84,554,182")
+        self.assertEqual(controls[CMD_ACCEPT]["rect"], "336,312,242,50")
+        self.assertEqual(self.decline(process), 1)
+
+    def test_a_long_licence_is_held_whole_with_every_line_break_as_crlf(self):
+        paragraph = ("Lorem ipsum dolor sit amet, consectetur adipiscing elit. " * 6).strip()
+        lines = [f"{n:06d} {paragraph}" for n in range(3000)]
+        licence = "\n".join(lines) + "\n"  # about 1 MB, Unix line breaks
+        process = self.start_and_wait(self.make_disc(licence=licence.encode()))
+        self.assertEqual(self.text_of(TEXT1), licence.replace("\n", "\r\n"))
+        self.assertEqual(self.decline(process), 1)
+
+    def test_unicode_licences_show_their_own_letters(self):
+        text = "Lizenzvertrag für Größe – 許可 – ÆØÅ\r\nZweite Zeile"
+        for encoded in (text.encode("utf-8"), b"\xef\xbb\xbf" + text.encode("utf-8"),
+                        text.encode("utf-16"), b"\xfe\xff" + text.encode("utf-16-be")):
+            with self.subTest(encoded=encoded[:4]):
+                disc = self.make_disc(name=f"disc{len(self.processes)}", licence=encoded)
+                process = self.start_and_wait(disc)
+                self.assertEqual(self.text_of(TEXT1), text)
+                self.assertEqual(self.decline(process), 1)
+
+    def test_focus_starts_in_the_text_and_tab_goes_to_decline_then_accept(self):
+        process = self.start_and_wait(self.make_disc())
+        self.assertEqual(self.focus(), TEXT1)
+        order = []
+        for _ in range(3):
+            self.key("tab")
+            order.append(self.focus())
+        self.assertEqual(order, [CMD_CANCEL, CMD_ACCEPT, TEXT1])
+        self.assertEqual(self.decline(process), 1)
+
+    def test_escape_and_enter_do_not_act_and_enter_in_the_text_makes_a_new_line(self):
+        disc = self.make_disc()
+        process = self.start_and_wait(disc)
+        self.key("escape")
+        self.key("return")
+        self.assertTrue(self.wine.wait_window(100), "Esc or Enter closed the window")
+        self.assertIsNone(process.poll())
+        self.assertEqual(self.text_of(TEXT1), "\r\n" + SAMPLE_LICENCE.decode().replace(
+            "\r\n", "\n").replace("\n", "\r\n"))
+        self.key("a")
+        self.assertEqual(self.decline(process), 1)
+        # What was typed changed only the display.
+        self.assertEqual((disc / "License.txt").read_bytes(), SAMPLE_LICENCE)
+        self.assertEqual(self.started(), [])
+
+    def test_enter_on_a_focused_button_presses_it(self):
+        process = self.start_and_wait(self.make_disc())
+        self.key("tab")
+        self.assertEqual(self.focus(), CMD_CANCEL)
+        self.key("return")
+        self.assertEqual(wait_exit(process), 1)
+
+    def test_declining_or_closing_exits_1_and_starts_or_creates_nothing(self):
+        disc = self.make_disc(files=["index.htm"])
+        temp = self.wine.temp_folder()
+        before = sorted(p.name for p in temp.iterdir())
+        self.assertEqual(self.decline(self.start_and_wait(disc)), 1)
+        process = self.start_and_wait(disc)
+        self.wine.inspect("close", TITLE)
+        self.assertEqual(wait_exit(process), 1)
+        self.assertEqual(sorted(p.name for p in temp.iterdir()), before)
+        self.assertEqual(sorted(p.name for p in disc.iterdir()),
+                         ["License.txt", "discgate.exe", "index.htm"])
+        self.assertEqual(self.started(), [])
+
+    def test_a_missing_licence_is_reported_with_its_error_and_exit_code_2(self):
+        disc = self.make_disc(licence=None)
+        process = self.start(disc)
+        code, report = self.wine.inspect("msgbox", 15000)
+        self.assertEqual(code, 0, "no error box appeared")
+        report = parse_report(report)
+        self.assertEqual(report["caption"], TITLE)
+        self.assertTrue(report["text"].startswith(
+            f'Could not read the licence agreement "{windows_path(disc)}\\License.txt".\r\n\r\n'
+            "Error 2: "), report["text"])
+        self.assertEqual(wait_exit(process), 2)
+
+    def test_started_from_another_directory_the_licence_beside_the_program_is_shown(self):
+        disc = self.make_disc(licence=b"beside the program")
+        elsewhere = self.root / "elsewhere"
+        elsewhere.mkdir()
+        process = self.start_and_wait(disc, cwd=elsewhere)
+        self.assertEqual(self.text_of(TEXT1), "beside the program")
+        self.assertEqual(self.decline(process), 1)
+
+    def test_the_current_directorys_licence_comes_first(self):
+        disc = self.make_disc(licence=b"beside the program")
+        elsewhere = self.root / "elsewhere"
+        elsewhere.mkdir()
+        (elsewhere / "License.txt").write_bytes(b"in the current directory")
+        process = self.start_and_wait(disc, cwd=elsewhere)
+        self.assertEqual(self.text_of(TEXT1), "in the current directory")
+        self.assertEqual(self.decline(process), 1)

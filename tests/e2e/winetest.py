@@ -1,0 +1,177 @@
+"""The end-to-end rig: the real 64-bit discgate.exe under Wine on a private Xvfb display.
+
+One Wine prefix and one X server serve every test; both are started on first use and ended by
+their pids (and `wineserver -k`) when the run is over.
+"""
+import atexit
+import os
+import shutil
+import subprocess
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+BUILD = ROOT / "build"
+TOOLS = BUILD / "win64"
+WORK = BUILD / "e2e"
+PREFIX = WORK / "prefix"
+TITLE = "Orvel Software License Agreement"
+
+# Control ids of the agreement window.
+LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT, LBL_LANGUAGE_PATH = 100, 101, 102, 103, 104
+
+HTML_CLASS_KEY = r"HKLM\Software\Classes\.html"
+
+
+def windows_path(path):
+    """How a Linux path looks to a program under Wine (drive Z: is the Linux root)."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+class Session:
+    def __init__(self, display=None):
+        """With `display`, windows go to that X display; without, to a private Xvfb."""
+        self.display = display
+        self.env = dict(os.environ)
+        self.env.update(WINEPREFIX=str(PREFIX), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.env.pop("WINELOADERNOEXEC", None)
+        self._xvfb = None
+        self._server = None
+
+    def start(self):
+        WORK.mkdir(parents=True, exist_ok=True)
+        if self.display:
+            self.env["DISPLAY"] = self.display
+        else:
+            self._start_xvfb()
+        if not (PREFIX / "system.reg").exists():
+            shutil.rmtree(PREFIX, ignore_errors=True)
+            self._quiet(["wineboot", "-i"], timeout=300)
+        # A server of our own, started alone: one started by a piped wine call would hold the pipe.
+        self._server = subprocess.Popen(["wineserver", "-p"], env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._quiet(["wine", "cmd", "/c", "exit"], timeout=120)  # warm up the server
+        atexit.register(self.stop)
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self._xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            display = pipe.readline().strip()
+        if not display:
+            raise RuntimeError("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + display
+
+    def stop(self):
+        if self._server:
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=60)
+            self._server.wait(timeout=30)
+            self._server = None
+        if self._xvfb:
+            self._xvfb.terminate()
+            self._xvfb.wait(timeout=30)
+            self._xvfb = None
+
+    def _quiet(self, args, timeout=60, **kwargs):
+        return subprocess.run(args, env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=timeout, **kwargs)
+
+    # The registry of the test prefix.
+    def reg_add(self, key, value=None, data="", kind="REG_SZ"):
+        args = ["wine", "reg", "add", key, "/f", "/t", kind, "/d", str(data)]
+        args += ["/v", value] if value else ["/ve"]
+        if self._quiet(args).returncode != 0:
+            raise RuntimeError("reg add failed: " + key)
+
+    def reg_delete(self, key):
+        self._quiet(["wine", "reg", "delete", key, "/f"])
+
+    def temp_folder(self):
+        """The Linux path of the temporary folder programs in the prefix are given."""
+        return next((PREFIX / "drive_c" / "users").glob("*/Temp"))
+
+    def drive_c(self):
+        return PREFIX / "drive_c"
+
+    # The program under test and the inspector.
+    def start_program(self, exe, cwd, extra_env=None):
+        env = dict(self.env, **(extra_env or {}))
+        return subprocess.Popen(["wine", str(exe)], cwd=str(cwd), env=env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def inspect(self, *args, timeout=60):
+        result = subprocess.run(["wine", str(TOOLS / "inspector.exe"), *map(str, args)],
+                                env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                timeout=timeout)
+        return result.returncode, result.stdout.decode("utf-8", "replace")
+
+    def wait_window(self, timeout_ms=15000):
+        return self.inspect("wait", TITLE, timeout_ms)[0] == 0
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+
+
+_session = None
+
+
+def session():
+    global _session
+    if _session is None:
+        _session = Session()
+        _session.start()
+    return _session
+
+
+def unescape(text):
+    """Undoes the inspector's escaping of backslashes and line breaks."""
+    out, chars = [], iter(text)
+    for c in chars:
+        if c == "\\":
+            c = {"r": "\r", "n": "\n"}.get(next(chars, ""), "\\")
+        out.append(c)
+    return "".join(out)
+
+
+def parse_report(text):
+    """The inspector's report of a message box as {"caption": ..., "text": ...}."""
+    fields = dict(line.split("=", 1) for line in text.splitlines() if "=" in line)
+    return {key: unescape(value) for key, value in fields.items()}
+
+
+def parse_dump(text):
+    """The inspector's dump as {"window": {...}, id: {...}} of its key=value fields."""
+    controls = {}
+    for line in text.splitlines():
+        kind, _, rest = line.partition(" ")
+        head, _, control_text = rest.partition(" text=")
+        fields = dict(part.split("=", 1) for part in head.split())
+        fields["text"] = unescape(control_text)
+        if kind == "window":
+            controls["window"] = fields
+        elif kind == "child":
+            controls[int(fields["id"])] = fields
+    return controls
+
+
+def wait_exit(process, timeout=30):
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+        raise
+
+
+def wait_for_file(path, timeout=15):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if Path(path).exists() and Path(path).stat().st_size > 0:
+            return True
+        time.sleep(0.05)
+    return False

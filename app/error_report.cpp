@@ -10,7 +10,7 @@ namespace discgate {
 void ReportError(HWND owner, const Error& error) {
   std::wstring text = Widen(error.action);
   if (!text.empty()) text += L"\r\n\r\n";
-  text += L"Error " + std::to_wstring(error.code) + L": " + Widen(error.description);
+  text += Widen("Error " + std::to_string(error.code) + ": " + error.description);
   ::MessageBoxW(owner, text.c_str(), kForm1Caption, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 

@@ -1,6 +1,6 @@
 #include "launcher/browser.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "launcher/browser_args.h"
 #include "launcher/paths.h"
@@ -14,10 +14,12 @@ constexpr std::int32_t kLookupFound = 33;  // the shell's codes above 32 mean su
 }  // namespace
 
 std::string ProbeFileName(std::uint32_t processId, int attempt) {
-  char name[48];
-  std::snprintf(name, sizeof name, "discgate-%x-%d.html", static_cast<unsigned>(processId),
-                attempt);
-  return name;
+  char number[16];
+  std::string name = "discgate-";
+  name.append(number, std::to_chars(number, number + sizeof number, processId, 16).ptr);
+  name += '-';
+  name.append(number, std::to_chars(number, number + sizeof number, attempt).ptr);
+  return name + ".html";
 }
 
 ExecutableLookup FindBrowser(Platform& platform) {

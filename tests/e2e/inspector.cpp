@@ -10,6 +10,8 @@
 //   inspector click TITLE ID         presses a button
 //   inspector close TITLE            the close box (SC_CLOSE)
 //   inspector msgbox MS              waits for a message box; prints its caption and text, presses OK
+//   inspector start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
+//   inspector clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
 #include <windows.h>
 
 #include <cstdio>
@@ -145,6 +147,51 @@ int MessageBoxReport(int milliseconds) {
   return 0;
 }
 
+double Milliseconds(const LARGE_INTEGER& from) {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(now.QuadPart - from.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return 2;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (;;) {
+    HWND window = FindWindowW(nullptr, title);
+    DWORD pid = 0;
+    if (window) GetWindowThreadProcessId(window, &pid);
+    if (pid == process.dwProcessId && IsWindowVisible(window)) break;
+    if (Milliseconds(start) > milliseconds) return 1;
+    Sleep(1);
+  }
+  std::printf("%.1f\n", Milliseconds(start));
+  return 0;
+}
+
+int TimeClick(HWND button, const wchar_t* file, int milliseconds) {
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  PostMessageW(button, BM_CLICK, 0, 0);
+  while (GetFileAttributesW(file) == INVALID_FILE_ATTRIBUTES) {
+    if (Milliseconds(start) > milliseconds) return 1;
+    Sleep(1);
+  }
+  std::printf("%.1f\n", Milliseconds(start));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -154,6 +201,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   const wchar_t* title = argv[2];
   if (command == L"wait" && argc == 4) return WaitFor(nullptr, title, _wtoi(argv[3])) ? 0 : 1;
+  if (command == L"start" && argc == 5) return TimeStart(title, argv[3], _wtoi(argv[4]));
   if (command == L"gone" && argc == 4) {
     for (int waited = 0; FindWindowW(nullptr, title); waited += 20) {
       if (waited >= _wtoi(argv[3])) return 1;
@@ -175,6 +223,9 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close") {
     PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return 0;
+  }
+  if (command == L"clickwait" && argc == 6) {
+    return TimeClick(Control(window, argv[3]), argv[4], _wtoi(argv[5]));
   }
   if (command == L"text" && argc == 5) {
     const std::string text = Utf8(TextOf(Control(window, argv[3])));

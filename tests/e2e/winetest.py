@@ -7,6 +7,7 @@ import atexit
 import os
 import shutil
 import subprocess
+import tempfile
 import time
 from pathlib import Path
 
@@ -103,11 +104,15 @@ class Session:
         return subprocess.Popen(["wine", str(exe)], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def inspect(self, *args, timeout=60):
-        result = subprocess.run(["wine", str(TOOLS / "inspector.exe"), *map(str, args)],
-                                env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                timeout=timeout)
-        return result.returncode, result.stdout.decode("utf-8", "replace")
+    def inspect(self, *args, timeout=60, cwd=None, extra_env=None):
+        # Output goes to a file, not a pipe: a program the inspector starts would inherit the pipe
+        # and hold it open long after the inspector is done.
+        with tempfile.TemporaryFile(dir=WORK) as output:
+            result = subprocess.run(["wine", str(TOOLS / "inspector.exe"), *map(str, args)],
+                                    env=dict(self.env, **(extra_env or {})), cwd=cwd,
+                                    stdout=output, stderr=subprocess.DEVNULL, timeout=timeout)
+            output.seek(0)
+            return result.returncode, output.read().decode("utf-8", "replace")
 
     def wait_window(self, timeout_ms=15000):
         return self.inspect("wait", TITLE, timeout_ms)[0] == 0

@@ -23,7 +23,7 @@ std::string ProbeFileName(std::uint32_t processId, int attempt) {
 }
 
 ExecutableLookup FindBrowser(Platform& platform) {
-  const Result<std::string> folder = platform.TempFolder();
+  const Result<std::string> folder = platform.GetTempDir();
   if (!folder.ok()) return {};
 
   // The shell answers only for a file that exists. A fresh name keeps any file of the user's

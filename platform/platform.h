@@ -32,7 +32,7 @@ class Platform {
   // Names of the files (not subfolders) in a folder, in the order the file system yields them.
   virtual Result<std::vector<std::string>> ListFiles(const std::string& folder) = 0;
   // The user's temporary folder, with its trailing separator.
-  virtual Result<std::string> TempFolder() = 0;
+  virtual Result<std::string> GetTempDir() = 0;
   // Creates an empty file; fails with kErrorFileExists rather than touch an existing one.
   virtual Status CreateNewFile(const std::string& path) = 0;
   virtual Status RemoveFile(const std::string& path) = 0;

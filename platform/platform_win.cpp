@@ -79,7 +79,7 @@ Result<std::vector<std::string>> WinPlatform::ListFiles(const std::string& folde
   return names;
 }
 
-Result<std::string> WinPlatform::TempFolder() {
+Result<std::string> WinPlatform::GetTempDir() {
   wchar_t buffer[MAX_PATH + 1] = {};
   const DWORD length = ::GetTempPathW(MAX_PATH + 1, buffer);
   if (length == 0) return LastError();

@@ -16,7 +16,7 @@ class WinPlatform final : public Platform {
   std::uint32_t ProcessId() override;
   Result<std::string> ReadWholeFile(const std::string& path) override;
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
-  Result<std::string> TempFolder() override;
+  Result<std::string> GetTempDir() override;
   Status CreateNewFile(const std::string& path) override;
   Status RemoveFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;

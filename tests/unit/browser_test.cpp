@@ -60,7 +60,7 @@ TEST(FindBrowser, NoAssociationStillDeletesTheProbe) {
 
 TEST(FindBrowser, NoTemporaryFolderOrNoProbeMeansNoBrowser) {
   testing::FakePlatform noTemp;
-  noTemp.tempFolder = testing::FakeError(3);
+  noTemp.tempDir = testing::FakeError(3);
   EXPECT_LE(FindBrowser(noTemp).code, 32);
 
   testing::FakePlatform readOnlyTemp;

@@ -26,7 +26,7 @@ class FakePlatform : public Platform {
   std::map<std::string, std::string> files;
   std::map<std::string, std::vector<std::string>> folders;
   std::map<std::string, Error> unreadable;
-  Result<std::string> tempFolder = std::string("C:\\Temp\\");
+  Result<std::string> tempDir = std::string("C:\\Temp\\");
   std::optional<Error> createFails;
   ExecutableLookup association{42, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE"};
   std::optional<Error> startFails;
@@ -41,7 +41,7 @@ class FakePlatform : public Platform {
   std::uint32_t ProcessId() override { return 0x1f4; }
   Result<std::string> ReadWholeFile(const std::string& path) override;
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
-  Result<std::string> TempFolder() override { return tempFolder; }
+  Result<std::string> GetTempDir() override { return tempDir; }
   Status CreateNewFile(const std::string& path) override;
   Status RemoveFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;

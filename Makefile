@@ -1,9 +1,12 @@
 # make run   build, then show the agreement window for the sample disc under Wine
 # make test  install what is missing, build both architectures, run every test
+# make lint  clang-tidy and cppcheck; make fuzz  each fuzzer for FUZZ_SECONDS seconds
 BUILD := build
 CMAKE_WIN := -DCMAKE_BUILD_TYPE=Release
+FUZZ_SECONDS ?= 60
+FUZZERS := licence launch
 
-.PHONY: all build deps run test screenshot clean
+.PHONY: all build deps run test screenshot lint fuzz fuzz-build clean
 
 all: build
 
@@ -22,8 +25,25 @@ build: deps
 run: build
 	@python3 tools/show.py
 
-test: build
+test: build fuzz-build
 	@python3 tests/run_all.py
+
+lint: build
+	@tools/lint.sh
+
+fuzz-build: deps
+	@cmake -S . -B $(BUILD)/fuzz -DCMAKE_CXX_COMPILER=clang++ -DDISCGATE_FUZZ=ON \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build $(BUILD)/fuzz -j2
+
+# New inputs go to build/fuzz/corpus-*; the seeds in tests/fuzz/corpus are only read.
+fuzz: fuzz-build
+	@for fuzzer in $(FUZZERS); do \
+		mkdir -p $(BUILD)/fuzz/corpus-$$fuzzer && \
+		$(BUILD)/fuzz/fuzz_$$fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(BUILD)/fuzz/ \
+			$(BUILD)/fuzz/corpus-$$fuzzer tests/fuzz/corpus/$$fuzzer || exit 1; \
+	done
 
 # The screenshot the README shows.
 screenshot: build

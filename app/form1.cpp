@@ -141,8 +141,6 @@ void Form1::CreateControls(int dpi) {
     if (child && font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   m_text1 = ::GetDlgItem(m_hwnd, kText1);
-  m_cmdCancel = ::GetDlgItem(m_hwnd, kCmdCancel);
-  m_cmdAccept = ::GetDlgItem(m_hwnd, kCmdAccept);
   m_focus = m_text1;
 }
 
@@ -221,20 +219,21 @@ void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
 void Form1::OnCommand(int id) {
   switch (id) {
     case kCmdCancel:
-      Unload(kExitDeclined);
-      break;
     case kCmdAccept:
-      OnAccept();
+      OnButton(id);
       break;
-    case IDOK: {
+    case IDOK:
       // Enter on a focused button presses it, as in any dialog box; elsewhere it does nothing.
-      const HWND focus = ::GetFocus();
-      if (focus == m_cmdCancel || focus == m_cmdAccept) OnCommand(::GetDlgCtrlID(focus));
+      OnButton(::GetDlgCtrlID(::GetFocus()));
       break;
-    }
     default:
       break;  // IDCANCEL from Esc among them: neither button is the cancel button
   }
+}
+
+void Form1::OnButton(int id) {
+  if (id == kCmdCancel) Unload(kExitDeclined);
+  if (id == kCmdAccept) OnAccept();
 }
 
 void Form1::OnAccept() {

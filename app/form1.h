@@ -30,14 +30,13 @@ class Form1 {
   void OnActivate(WPARAM wParam);
   void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
   void OnCommand(int id);
+  void OnButton(int id);
   void OnAccept();
   void Unload(int exitCode);
 
   HINSTANCE m_instance;
   HWND m_hwnd = nullptr;
   HWND m_text1 = nullptr;
-  HWND m_cmdCancel = nullptr;
-  HWND m_cmdAccept = nullptr;
   HWND m_focus = nullptr;  // the control to give the focus back to when the window is activated
   UniqueFont m_messageFont;
   UniqueFont m_text1Font;

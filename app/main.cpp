@@ -24,12 +24,13 @@ class ComApartment {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/,
+                    int nShowCmd) {
   ComApartment com;
   // Loads version 6 of the common controls, which the manifest asks for, so buttons are themed.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  discgate::Form1 form(instance);
-  return form.Run(showCommand);
+  discgate::Form1 form(hInstance);
+  return form.Run(nShowCmd);
 }

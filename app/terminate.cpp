@@ -5,6 +5,7 @@
 
 namespace __gnu_cxx {
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's name
 void __verbose_terminate_handler() { std::abort(); }
 
 }  // namespace __gnu_cxx

@@ -1,5 +1,6 @@
 #include "launcher/browser_args.h"
 
+#include <algorithm>
 #include <array>
 
 namespace discgate {
@@ -20,9 +21,8 @@ constexpr std::string_view kDefaultPrefix = " ";
 
 std::string ToLowerAscii(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
   return lower;
 }
 

@@ -14,11 +14,15 @@ bool IsMissing(const Error& error) {
 
 Result<std::string> LoadLicence(Platform& platform, const std::string& programFolder) {
   std::string path = kLicenceFileName;
-  Result<std::string> bytes = platform.ReadWholeFile(path);
+  Result<std::string> bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
   if (!bytes.ok() && IsMissing(bytes.error()) && !programFolder.empty()) {
     // Started from a shortcut or another directory: the licence still sits beside the program.
     path = JoinPath(programFolder, kLicenceFileName);
-    bytes = platform.ReadWholeFile(path);
+    bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
+  }
+  if (!bytes.ok() && bytes.error().code == kErrorFileTooLarge) {
+    return WithAction(bytes.error(), "The licence agreement \"" + path +
+                                         "\" is too large to show (more than 16 MB).");
   }
   if (!bytes.ok()) {
     return WithAction(bytes.error(), "Could not read the licence agreement \"" + path + "\".");

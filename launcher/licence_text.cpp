@@ -99,7 +99,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units) {
       const char16_t low = unit(2 * (i + 1));
       if (low >= 0xDC00 && low <= 0xDFFF) {
-        AppendUtf8(out, 0x10000 + ((char32_t{c} - 0xD800) << 10) + (low - 0xDC00));
+        const char32_t high = c - 0xD800U;
+        AppendUtf8(out, 0x10000U + (high << 10U) + (low - 0xDC00U));
         ++i;
         continue;
       }

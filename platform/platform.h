@@ -27,8 +27,9 @@ class Platform {
   virtual Result<std::string> ModulePath() = 0;
   virtual std::uint32_t ProcessId() = 0;
 
-  // The whole file, as bytes. A relative path is resolved against the current directory.
-  virtual Result<std::string> ReadWholeFile(const std::string& path) = 0;
+  // The whole file, as bytes; fails with kErrorFileTooLarge when it holds more than `maxBytes`.
+  // A relative path is resolved against the current directory.
+  virtual Result<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) = 0;
   // Names of the files (not subfolders) in a folder, in the order the file system yields them.
   virtual Result<std::vector<std::string>> ListFiles(const std::string& folder) = 0;
   // The user's temporary folder, with its trailing separator.

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "platform/error_win.h"
@@ -12,9 +13,18 @@
 namespace discgate {
 namespace {
 
-// Larger licences would not fit a 32-bit process's text box anyway; refuse them with a clear
-// error rather than fail an allocation.
-constexpr LONGLONG kMaxFileSize = 256LL * 1024 * 1024;
+// A path as the file functions take it beyond MAX_PATH characters: "\\?\" turns off the
+// length limit (and all other path parsing, so only full paths get it).
+std::wstring FileApiPath(const std::string& path) {
+  std::wstring wide = Widen(path);
+  if (wide.size() < MAX_PATH - 12) return wide;  // room for the "\\*" or file name added later
+  std::replace(wide.begin(), wide.end(), L'/', L'\\');
+  if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
+  if (wide.rfind(L"\\\\", 0) == 0 && wide.rfind(L"\\\\?\\", 0) != 0) {
+    return L"\\\\?\\UNC\\" + wide.substr(2);
+  }
+  return wide;
+}
 
 }  // namespace
 
@@ -35,13 +45,13 @@ Result<std::string> WinPlatform::ModulePath() {
 
 std::uint32_t WinPlatform::ProcessId() { return ::GetCurrentProcessId(); }
 
-Result<std::string> WinPlatform::ReadWholeFile(const std::string& path) {
-  UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+Result<std::string> WinPlatform::ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return LastError();
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) return LastError();
-  if (size.QuadPart > kMaxFileSize) return SystemError(ERROR_FILE_TOO_LARGE);
+  if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes) return SystemError(ERROR_FILE_TOO_LARGE);
 
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
@@ -61,7 +71,7 @@ Result<std::string> WinPlatform::ReadWholeFile(const std::string& path) {
 Result<std::vector<std::string>> WinPlatform::ListFiles(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW entry{};
-  std::wstring pattern = Widen(folder);
+  std::wstring pattern = FileApiPath(folder);
   if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
   pattern += L'*';
   UniqueFind find(::FindFirstFileW(pattern.c_str(), &entry));
@@ -88,14 +98,14 @@ Result<std::string> WinPlatform::GetTempDir() {
 }
 
 Status WinPlatform::CreateNewFile(const std::string& path) {
-  UniqueFile file(::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_TEMPORARY, nullptr));
   if (!file) return LastError();
   return {};
 }
 
 Status WinPlatform::RemoveFile(const std::string& path) {
-  if (!::DeleteFileW(Widen(path).c_str())) return LastError();
+  if (!::DeleteFileW(FileApiPath(path).c_str())) return LastError();
   return {};
 }
 

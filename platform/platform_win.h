@@ -14,7 +14,7 @@ class WinPlatform final : public Platform {
 
   Result<std::string> ModulePath() override;
   std::uint32_t ProcessId() override;
-  Result<std::string> ReadWholeFile(const std::string& path) override;
+  Result<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) override;
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
   Result<std::string> GetTempDir() override;
   Status CreateNewFile(const std::string& path) override;

@@ -30,7 +30,9 @@ inline Error WithAction(Error error, std::string action) {
 class [[nodiscard]] Status {
  public:
   Status() = default;
-  Status(Error error) : m_error(std::move(error)) {}  // NOLINT: implicit by design
+  // Implicit, so that a function returning Status can simply return an Error.
+  // cppcheck-suppress noExplicitConstructor
+  Status(Error error) : m_error(std::move(error)) {}  // NOLINT(google-explicit-constructor)
 
   bool ok() const { return !m_error.has_value(); }
   const Error& error() const { return *m_error; }
@@ -42,8 +44,11 @@ class [[nodiscard]] Status {
 template <typename T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : m_value(std::move(value)) {}  // NOLINT: implicit by design
-  Result(Error error) : m_error(std::move(error)) {}  // NOLINT: implicit by design
+  // Implicit, so that a function returning Result<T> can simply return a T or an Error.
+  // cppcheck-suppress noExplicitConstructor
+  Result(T value) : m_value(std::move(value)) {}  // NOLINT(google-explicit-constructor)
+  // cppcheck-suppress noExplicitConstructor
+  Result(Error error) : m_error(std::move(error)) {}  // NOLINT(google-explicit-constructor)
 
   bool ok() const { return m_value.has_value(); }
   T& value() { return *m_value; }

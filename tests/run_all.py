@@ -48,6 +48,25 @@ def program_checks():
     return passed, failed
 
 
+def static_checks():
+    """clang-tidy and cppcheck are clean, and each fuzzer passes over its seed inputs."""
+    checks = {"clang-tidy and cppcheck are clean": [str(ROOT / "tools" / "lint.sh")]}
+    for fuzzer in ("licence", "launch"):
+        checks[f"fuzz_{fuzzer} passes its seeds"] = [
+            str(BUILD / "fuzz" / f"fuzz_{fuzzer}"), "-runs=0", f"-artifact_prefix={BUILD / 'fuzz'}/",
+            str(ROOT / "tests" / "fuzz" / "corpus" / fuzzer)]
+    passed = failed = 0
+    for name, command in checks.items():
+        result = subprocess.run(command, cwd=ROOT, capture_output=True, text=True)
+        ok = result.returncode == 0
+        print(f"{'ok  ' if ok else 'FAIL'} {name}")
+        if not ok:
+            print(result.stdout[-4000:], result.stderr[-4000:])
+        passed, failed = passed + ok, failed + (not ok)
+    print(f"static: {passed} passed, {failed} failed")
+    return passed, failed
+
+
 def e2e_tests():
     result = subprocess.run([sys.executable, str(ROOT / "tests" / "e2e" / "run.py")], cwd=ROOT,
                             capture_output=True, text=True)
@@ -60,7 +79,7 @@ def e2e_tests():
 
 
 def main():
-    totals = [unit_tests(), program_checks(), e2e_tests()]
+    totals = [unit_tests(), program_checks(), static_checks(), e2e_tests()]
     passed = sum(p for p, _ in totals)
     failed = sum(f for _, f in totals)
     print(f"{passed} passed, {failed} failed")

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ libgtest-dev
+  cmake make g++ libgtest-dev clang libclang-rt-14-dev clang-tidy cppcheck
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 xvfb xdotool imagemagick
 )

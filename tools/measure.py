@@ -7,7 +7,7 @@ import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from winetest import (BUILD, CMD_ACCEPT, HTML_CLASS_KEY, ROOT, TITLE, TOOLS, Session,  # noqa: E402
+from winetest import (BUILD, CMD_ACCEPT, ROOT, TITLE, TOOLS, Session,  # noqa: E402
                       windows_path)
 
 RUNS = 5
@@ -54,7 +54,7 @@ def main():
     browsers = session.drive_c() / "Program Files" / "Test Browser"
     browsers.mkdir(parents=True, exist_ok=True)
     shutil.copy(TOOLS / "fakebrowser.exe", browsers / "IEXPLORE.EXE")
-    session.reg_add(HTML_CLASS_KEY, data="TestHTML")
+    session.reg_add(r"HKLM\Software\Classes\.html", data="TestHTML")
     session.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
                     data=r'"C:\Program Files\Test Browser\IEXPLORE.EXE" "%1"')
     folder = disc(work / "accept", licence_of_size(1 << 10), ["index.htm"])

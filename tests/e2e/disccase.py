@@ -2,8 +2,9 @@
 import shutil
 import unittest
 
-from winetest import (CMD_CANCEL, TITLE, TOOLS, WORK, session, wait_exit)
+from winetest import (CMD_ACCEPT, CMD_CANCEL, TITLE, TOOLS, WORK, session, wait_exit)
 
+HTML_EXTENSIONS = (".html", ".htm")
 SAMPLE_LICENCE = b"SOFTWARE LICENSE AGREEMENT\r\n\r\nYou may install this software.\n"
 
 
@@ -63,3 +64,33 @@ class DiscCase(unittest.TestCase):
                 records.append({})
             records[-1][key] = value
         return records
+
+
+BROWSER_FOLDER = r"C:\Program Files\Test Browser"
+
+
+class BrowserCase(DiscCase):
+    """A disc case on a machine whose default browser is the stand-in browser."""
+
+    def setUp(self):
+        super().setUp()
+        self.use_browser("IEXPLORE.EXE")
+
+    def use_browser(self, name):
+        """Installs the stand-in browser under `name` and makes it the default for .html files."""
+        folder = self.wine.drive_c() / "Program Files" / "Test Browser"
+        folder.mkdir(parents=True, exist_ok=True)
+        shutil.copy(TOOLS / "fakebrowser.exe", folder / name)
+        for extension in HTML_EXTENSIONS:
+            self.wine.reg_add(rf"HKLM\Software\Classes\{extension}", data="TestHTML")
+        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
+                          data=f'"{BROWSER_FOLDER}\\{name}" "%1"')
+        return f"{BROWSER_FOLDER}\\{name}"
+
+    def accept(self, disc, cwd=None):
+        process = self.start_and_wait(disc, cwd)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        return wait_exit(process)
+
+    def temp_names(self):
+        return sorted(p.name for p in self.wine.temp_folder().iterdir())

@@ -7,7 +7,10 @@
 //   inspector text TITLE ID FILE     the control's whole text, as UTF-8, into FILE
 //   inspector focus TITLE            the id of the control that has the keyboard focus
 //   inspector key TITLE tab|escape|return|a    a key press, to the focused control
-//   inspector click TITLE ID         presses a button
+//   inspector click TITLE ID [N]     presses a button (N times, as fast as messages go)
+//   inspector count TITLE            how many top-level windows have that title
+//   inspector clickall TITLE ID      presses the button in every window with that title
+//   inspector lock FILE MS           holds FILE open, shared with nobody, for MS milliseconds
 //   inspector close TITLE            the close box (SC_CLOSE)
 //   inspector msgbox MS              waits for a message box; prints its caption and text, presses OK
 //   inspector start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
@@ -201,11 +204,34 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   const wchar_t* title = argv[2];
   if (command == L"wait" && argc == 4) return WaitFor(nullptr, title, _wtoi(argv[3])) ? 0 : 1;
+  if (command == L"lock" && argc == 4) {
+    HANDLE file = CreateFileW(title, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(_wtoi(argv[3])));
+    CloseHandle(file);
+    return 0;
+  }
   if (command == L"start" && argc == 5) return TimeStart(title, argv[3], _wtoi(argv[4]));
   if (command == L"gone" && argc == 4) {
     for (int waited = 0; FindWindowW(nullptr, title); waited += 20) {
       if (waited >= _wtoi(argv[3])) return 1;
       Sleep(20);
+    }
+    return 0;
+  }
+  if (command == L"count") {
+    int windows = 0;
+    for (HWND each = nullptr; (each = FindWindowExW(nullptr, each, nullptr, title)) != nullptr;) {
+      ++windows;
+    }
+    std::printf("%d\n", windows);
+    return 0;
+  }
+  if (command == L"clickall" && argc == 4) {
+    for (HWND each = nullptr; (each = FindWindowExW(nullptr, each, nullptr, title)) != nullptr;) {
+      PostMessageW(Control(each, argv[3]), BM_CLICK, 0, 0);
     }
     return 0;
   }
@@ -216,8 +242,9 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"key" && argc == 4) return Key(window, argv[3]);
-  if (command == L"click" && argc == 4) {
-    PostMessageW(Control(window, argv[3]), BM_CLICK, 0, 0);
+  if (command == L"click" && (argc == 4 || argc == 5)) {
+    const int times = argc == 5 ? _wtoi(argv[4]) : 1;
+    for (int i = 0; i < times; ++i) PostMessageW(Control(window, argv[3]), BM_CLICK, 0, 0);
     return 0;
   }
   if (command == L"close") {

@@ -2,35 +2,10 @@
 import shutil
 import time
 
-from disccase import DiscCase
-from winetest import CMD_ACCEPT, HTML_CLASS_KEY, TITLE, TOOLS, parse_report, wait_exit, wait_for_file, windows_path
+from disccase import BROWSER_FOLDER, BrowserCase
+from winetest import CMD_ACCEPT, TITLE, TOOLS, parse_report, wait_exit, wait_for_file, windows_path
 
-BROWSER_FOLDER = r"C:\Program Files\Test Browser"
-
-
-class Acceptance(DiscCase):
-    def setUp(self):
-        super().setUp()
-        self.use_browser("IEXPLORE.EXE")
-
-    def use_browser(self, name):
-        """Installs the stand-in browser under `name` and makes it the default for .html files."""
-        folder = self.wine.drive_c() / "Program Files" / "Test Browser"
-        folder.mkdir(parents=True, exist_ok=True)
-        shutil.copy(TOOLS / "fakebrowser.exe", folder / name)
-        self.wine.reg_add(HTML_CLASS_KEY, data="TestHTML")
-        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
-                          data=f'"{BROWSER_FOLDER}\\{name}" "%1"')
-        return f"{BROWSER_FOLDER}\\{name}"
-
-    def accept(self, disc, cwd=None):
-        process = self.start_and_wait(disc, cwd)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
-        return wait_exit(process)
-
-    def temp_names(self):
-        return sorted(p.name for p in self.wine.temp_folder().iterdir())
-
+class Acceptance(BrowserCase):
     def test_an_index_page_opens_in_the_default_browser_with_its_prefix(self):
         disc = self.make_disc(files=["index.htm", "readme.txt"])
         self.assertEqual(self.accept(disc), 0)

@@ -21,7 +21,7 @@ TITLE = "Orvel Software License Agreement"
 # Control ids of the agreement window.
 LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT, LBL_LANGUAGE_PATH = 100, 101, 102, 103, 104
 
-HTML_CLASS_KEY = r"HKLM\Software\Classes\.html"
+
 
 
 def windows_path(path):

@@ -4,9 +4,12 @@ namespace discgate::testing {
 
 Error FakeError(std::uint32_t code) { return Error{code, "fake error " + std::to_string(code), {}}; }
 
-Result<std::string> FakePlatform::ReadWholeFile(const std::string& path) {
+Result<std::string> FakePlatform::ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
   if (const auto bad = unreadable.find(path); bad != unreadable.end()) return bad->second;
-  if (const auto file = files.find(path); file != files.end()) return file->second;
+  if (const auto file = files.find(path); file != files.end()) {
+    if (file->second.size() > maxBytes) return FakeError(kErrorFileTooLarge);
+    return file->second;
+  }
   return FakeError(kErrorFileNotFound);
 }
 

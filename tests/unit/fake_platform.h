@@ -39,7 +39,7 @@ class FakePlatform : public Platform {
 
   Result<std::string> ModulePath() override { return modulePath; }
   std::uint32_t ProcessId() override { return 0x1f4; }
-  Result<std::string> ReadWholeFile(const std::string& path) override;
+  Result<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) override;
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
   Result<std::string> GetTempDir() override { return tempDir; }
   Status CreateNewFile(const std::string& path) override;

@@ -43,5 +43,19 @@ TEST(LicenceLoading, AnUnreadableLicenceIsReportedNotSkipped) {
   EXPECT_NE(licence.error().action.find("\"License.txt\""), std::string::npos);
 }
 
+TEST(LicenceLoading, AnOversizedLicenceIsRefusedWithAClearMessage) {
+  testing::FakePlatform platform;
+  platform.files["License.txt"] = std::string(kMaxLicenceBytes + 1, 'x');
+  platform.files["E:\\License.txt"] = "small";
+  const Result<std::string> licence = LoadLicence(platform, "E:\\");
+  ASSERT_FALSE(licence.ok());
+  EXPECT_EQ(licence.error().code, kErrorFileTooLarge);
+  EXPECT_EQ(licence.error().action,
+            "The licence agreement \"License.txt\" is too large to show (more than 16 MB).");
+
+  platform.files["License.txt"] = std::string(kMaxLicenceBytes, 'x');
+  EXPECT_TRUE(LoadLicence(platform, "E:\\").ok());
+}
+
 }  // namespace
 }  // namespace discgate

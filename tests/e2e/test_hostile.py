@@ -1,0 +1,142 @@
+"""Bad input, broken systems and hostile names: the program never crashes, hangs, shows a cut or
+wrong text, starts the wrong thing or touches a user's files; when it cannot do its job it says so."""
+import shutil
+import subprocess
+import time
+
+from disccase import HTML_EXTENSIONS, BrowserCase
+from winetest import (CMD_ACCEPT, TEXT1, TITLE, TOOLS, parse_report, wait_exit,
+                      wait_for_file, windows_path)
+
+ENVIRONMENT_KEY = r"HKCU\Environment"
+
+
+class Hostile(BrowserCase):
+    def expect_report(self, process, starts_with):
+        code, report = self.wine.inspect("msgbox", 20000)
+        self.assertEqual(code, 0, "no error box appeared")
+        text = parse_report(report)["text"]
+        self.assertTrue(text.startswith(starts_with), text)
+        self.assertRegex(text, r"\r\n\r\nError \d+: .+")
+        self.assertEqual(wait_exit(process), 2)
+
+    def text_of_licence(self, licence):
+        disc = self.make_disc(name=f"disc{len(self.processes)}", licence=licence)
+        process = self.start_and_wait(disc)
+        out = self.root / "text.out"
+        self.wine.inspect("text", TITLE, TEXT1, out)
+        self.assertEqual(self.decline(process), 1)
+        return out.read_bytes().decode("utf-8")
+
+    def test_licences_that_cannot_be_read_are_reported(self):
+        folder = self.make_disc(name="folder", licence=None)
+        (folder / "License.txt").mkdir()
+        self.expect_report(self.start(folder),
+                           f'Could not read the licence agreement "License.txt".')
+
+        large = self.make_disc(name="large", licence=b"x" * (50 << 20))
+        started = time.monotonic()
+        self.expect_report(self.start(large), 'The licence agreement "License.txt" is too large')
+        self.assertLess(time.monotonic() - started, 20)
+
+        locked = self.make_disc(name="locked")
+        locker = subprocess.Popen(
+            ["wine", str(TOOLS / "inspector.exe"), "lock", windows_path(locked / "License.txt"),
+             "15000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        try:
+            self.assertEqual(locker.stdout.readline().strip(), b"locked")
+            self.expect_report(self.start(locked),
+                               'Could not read the licence agreement "License.txt".')
+        finally:
+            locker.kill()
+            locker.wait()
+
+    def test_odd_licences_show_what_they_hold_and_never_cut_it_short(self):
+        cases = {
+            b"": "",
+            b"\xef\xbb\xbf": "",
+            b"\xff\xfe": "",
+            b"\xff\xfea\x00b": "a\ufffd",                       # odd-length UTF-16
+            b"caf\xc3": "caf\u00c3",                            # truncated UTF-8: ANSI
+            b"bin\x00ary\x00\x01\x02 end\n": "bin ary \x01\x02 end\r\n",
+        }
+        for licence, expected in cases.items():
+            with self.subTest(licence=licence):
+                self.assertEqual(self.text_of_licence(licence), expected)
+
+    def test_hidden_system_and_punctuated_names_reach_the_browser_intact(self):
+        name = "index & ^%!',;=()[]{}~ é.htm"
+        disc = self.make_disc(name="Disc & ^ % ! ' , ; = ( ) [ ] { } ~ Ü", files=[name])
+        # The attributes are set through Windows, as a disc author's tools would.
+        subprocess.run(["wine", "cmd", "/c", "attrib", "+h", "+s", windows_path(disc / name)],
+                       env=self.wine.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.assertEqual(self.accept(disc), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        self.assertEqual(self.started()[0]["cmdline"], f' -nohome "{windows_path(disc)}\\{name}"')
+
+    def test_a_path_longer_than_260_characters_is_handed_on_whole(self):
+        deep = self.root
+        while len(windows_path(deep)) < 280:
+            deep = deep / ("very long folder name " + str(len(windows_path(deep))))
+        disc = self.make_disc(name=str(deep.relative_to(self.root)), files=["index.htm"])
+        page = f"{windows_path(disc)}\\index.htm"
+        self.assertGreater(len(page), 260)
+        self.assertEqual(self.accept(disc), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        self.assertEqual(self.started()[0]["cmdline"], f' -nohome "{page}"')
+
+    def test_a_folder_gone_before_the_click_is_reported(self):
+        disc = self.make_disc(files=["index.htm"])
+        process = self.start_and_wait(disc)
+        disc.rename(self.root / "moved")
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.expect_report(process, f'Could not read the folder "{windows_path(disc)}".')
+        self.assertEqual(self.started(), [])
+
+    def test_without_a_usable_temporary_folder_the_page_still_opens(self):
+        for value in ("TEMP", "TMP"):
+            self.wine.reg_add(ENVIRONMENT_KEY, value, r"C:\no such folder")
+        try:
+            disc = self.make_disc(files=["index.htm"])
+            self.assertEqual(self.accept(disc), 0)
+        finally:
+            for value in ("TEMP", "TMP"):
+                self.wine.reg_add(ENVIRONMENT_KEY, value, r"%USERPROFILE%\Temp", "REG_EXPAND_SZ")
+        self.assertTrue(wait_for_file(self.started_log))
+        # Handed to the shell, the page reaches the browser through the association's command.
+        command_line = self.started()[0]["cmdline"]
+        self.assertFalse(command_line.startswith(" -nohome"), command_line)
+        self.assertIn(f"{windows_path(disc)}\\index.htm", command_line)
+
+    def test_no_browser_at_all_is_reported(self):
+        for extension in HTML_EXTENSIONS:
+            self.wine.reg_delete(rf"HKLM\Software\Classes\{extension}")
+        disc = self.make_disc(files=["index.htm"])
+        process = self.start_and_wait(disc)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".')
+
+    def test_two_launchers_accepting_at_once_both_start_and_leave_nothing_behind(self):
+        before = self.temp_names()
+        first, second = (self.make_disc(name=n, files=["index.htm"]) for n in ("one", "two"))
+        processes = [self.start_and_wait(first), self.start(second)]
+        deadline = time.monotonic() + 15
+        while self.wine.inspect("count", TITLE)[1].strip() != "2" and time.monotonic() < deadline:
+            time.sleep(0.1)
+        self.wine.inspect("clickall", TITLE, CMD_ACCEPT)
+        self.assertEqual([wait_exit(p) for p in processes], [0, 0])
+        deadline = time.monotonic() + 10
+        while len(self.started()) < 2 and time.monotonic() < deadline:
+            time.sleep(0.1)
+        pages = sorted(record["cmdline"] for record in self.started())
+        self.assertEqual(pages, sorted(f" -nohome {windows_path(d)}\\index.htm" for d in (first, second)))
+        self.assertEqual(self.temp_names(), before)
+
+    def test_a_rapid_double_click_starts_the_content_once(self):
+        disc = self.make_disc(files=["index.htm"])
+        process = self.start_and_wait(disc)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT, 2)
+        self.assertEqual(wait_exit(process), 0)
+        self.assertTrue(wait_for_file(self.started_log))
+        time.sleep(1)
+        self.assertEqual(len(self.started()), 1)

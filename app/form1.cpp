@@ -56,20 +56,25 @@ ControlClass ClassFor(ControlKind kind) {
 }  // namespace
 
 int Form1::Run(int showCommand) {
-  if (!Create()) {
+  // The licence is read before the window exists; without it there is nothing to agree to, so
+  // the window never appears.
+  const Result<std::string> module = m_platform.ModulePath();
+  const Result<Licence> licence = LoadLicence(
+      m_platform, module.ok() ? FolderOf(module.value()) : std::string(),
+      m_platform.PreferredUiLanguages());
+  if (!licence.ok()) {
+    ReportError(nullptr, licence.error());
+    return kExitFailed;
+  }
+  if (!Create(licence.value().rightToLeft)) {
     ReportError(nullptr, WithAction(LastError(), "Could not create the window."));
     return kExitFailed;
   }
-  // The licence is read before the window is first shown; without it there is nothing to agree
-  // to, so the window never appears.
-  const Status loaded = Load();
-  if (!loaded.ok()) {
-    ReportError(nullptr, loaded.error());
-    Unload(kExitFailed);
-  } else {
-    ::ShowWindow(m_hwnd, showCommand);
-    ::UpdateWindow(m_hwnd);
-  }
+  // The default limit of about 30,000 characters would cut a long licence short.
+  ::SendMessageW(m_text1, EM_SETLIMITTEXT, 0, 0);
+  ::SetWindowTextW(m_text1, Widen(licence.value().text).c_str());
+  ::ShowWindow(m_hwnd, showCommand);
+  ::UpdateWindow(m_hwnd);
 
   MSG message;
   BOOL result;
@@ -84,7 +89,8 @@ int Form1::Run(int showCommand) {
   return static_cast<int>(message.wParam);
 }
 
-bool Form1::Create() {
+bool Form1::Create(bool rightToLeft) {
+  m_rightToLeft = rightToLeft;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -130,7 +136,11 @@ void Form1::CreateFonts(int dpi) {
 
 void Form1::CreateControls(int dpi) {
   for (const ControlLayout& control : kForm1Controls) {
-    const ControlClass type = ClassFor(control.kind);
+    ControlClass type = ClassFor(control.kind);
+    if (control.kind == ControlKind::TextBox && m_rightToLeft) {
+      type.style |= ES_RIGHT;
+      type.exStyle |= WS_EX_RTLREADING;
+    }
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0);
     const HWND child = ::CreateWindowExW(
         type.exStyle, type.className, control.text, style, TwipsToPixels(control.left, dpi),
@@ -142,18 +152,6 @@ void Form1::CreateControls(int dpi) {
   }
   m_text1 = ::GetDlgItem(m_hwnd, kText1);
   m_focus = m_text1;
-}
-
-Status Form1::Load() {
-  const Result<std::string> module = m_platform.ModulePath();
-  const std::string programFolder = module.ok() ? FolderOf(module.value()) : std::string();
-  const Result<std::string> licence = LoadLicence(m_platform, programFolder);
-  if (!licence.ok()) return licence.error();
-
-  // The default limit of about 30,000 characters would cut a long licence short.
-  ::SendMessageW(m_text1, EM_SETLIMITTEXT, 0, 0);
-  ::SetWindowTextW(m_text1, Widen(licence.value()).c_str());
-  return {};
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -23,10 +23,9 @@ class Form1 {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  bool Create();
+  bool Create(bool rightToLeft);
   void CreateFonts(int dpi);
   void CreateControls(int dpi);
-  Status Load();
   void OnActivate(WPARAM wParam);
   void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
   void OnCommand(int id);
@@ -41,6 +40,7 @@ class Form1 {
   UniqueFont m_messageFont;
   UniqueFont m_text1Font;
   WinPlatform m_platform;
+  bool m_rightToLeft = false;  // Text1 reads right to left, for an Arabic or Hebrew licence
   int m_exitCode = kExitDeclined;
   bool m_accepting = false;
 };

@@ -1,7 +1,8 @@
 #include "launcher/browser_args.h"
 
-#include <algorithm>
 #include <array>
+
+#include "launcher/ascii.h"
 
 namespace discgate {
 namespace {
@@ -18,13 +19,6 @@ constexpr std::array<BrowserPrefix, 3> kPrefixes{{
     {"netscp.exe", " -url "},
 }};
 constexpr std::string_view kDefaultPrefix = " ";
-
-std::string ToLowerAscii(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return lower;
-}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "launcher/licence_loader.h"
 
+#include "launcher/licence_languages.h"
 #include "launcher/licence_text.h"
 #include "launcher/paths.h"
 
@@ -10,25 +11,47 @@ bool IsMissing(const Error& error) {
   return error.code == kErrorFileNotFound || error.code == kErrorPathNotFound;
 }
 
+struct Attempt {
+  std::string path;
+  Result<std::string> bytes = Error{kErrorFileNotFound, {}, {}};
+};
+
+// The file from the current directory or, when it is not there, from beside the program, so a
+// launcher started from a shortcut or another directory still finds it. A file that is there
+// but cannot be read ends the search: no other licence may stand in for it.
+Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
+                           const std::string& programFolder) {
+  Attempt attempt;
+  for (const std::string& path : {fileName, JoinPath(programFolder, fileName)}) {
+    attempt = {path, platform.ReadWholeFile(path, kMaxLicenceBytes)};
+    if (attempt.bytes.ok() || !IsMissing(attempt.bytes.error())) break;
+  }
+  return attempt;
+}
+
 }  // namespace
 
-Result<std::string> LoadLicence(Platform& platform, const std::string& programFolder) {
-  std::string path = kLicenceFileName;
-  Result<std::string> bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
-  if (!bytes.ok() && IsMissing(bytes.error()) && !programFolder.empty()) {
-    // Started from a shortcut or another directory: the licence still sits beside the program.
-    path = JoinPath(programFolder, kLicenceFileName);
-    bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
+Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
+                            const std::vector<std::string>& languages) {
+  Attempt attempt;
+  std::string language;
+  for (const LicenceCandidate& candidate : LicenceCandidates(languages)) {
+    attempt = ReadFromFirstPlace(platform, candidate.fileName, programFolder);
+    language = candidate.language;
+    if (attempt.bytes.ok() || !IsMissing(attempt.bytes.error())) break;
   }
-  if (!bytes.ok() && bytes.error().code == kErrorFileTooLarge) {
-    return WithAction(bytes.error(), "The licence agreement \"" + path +
-                                         "\" is too large to show (more than 16 MB).");
+  if (!attempt.bytes.ok()) {
+    const Error& error = attempt.bytes.error();
+    if (error.code == kErrorFileTooLarge) {
+      return WithAction(error, "The licence agreement \"" + attempt.path +
+                                   "\" is too large to show (more than 16 MB).");
+    }
+    return WithAction(error, "Could not read the licence agreement \"" + attempt.path + "\".");
   }
-  if (!bytes.ok()) {
-    return WithAction(bytes.error(), "Could not read the licence agreement \"" + path + "\".");
-  }
-  return DecodeLicence(bytes.value(),
-                       [&platform](std::string_view ansi) { return platform.AnsiToUtf8(ansi); });
+  std::string text = DecodeLicence(attempt.bytes.value(), [&platform](std::string_view ansi) {
+    return platform.AnsiToUtf8(ansi);
+  });
+  return Licence{std::move(text), language, IsRightToLeft(language)};
 }
 
 }  // namespace discgate

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -10,8 +11,16 @@ inline constexpr const char* kLicenceFileName = "License.txt";
 // Far beyond any real licence; a text box given more takes minutes to lay it out.
 inline constexpr std::uint64_t kMaxLicenceBytes = std::uint64_t{16} << 20;
 
-// The licence text, decoded and ready for the text box. "License.txt" is looked for in the
-// current directory first and, when it is not there, beside the program file.
-Result<std::string> LoadLicence(Platform& platform, const std::string& programFolder);
+struct Licence {
+  std::string text;  // decoded and ready for the text box
+  std::string language;
+  bool rightToLeft = false;
+};
+
+// The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),
+// else "License.txt". Each file is looked for in the current directory first and, when it is not
+// there, beside the program file.
+Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
+                            const std::vector<std::string>& languages);
 
 }  // namespace discgate

@@ -44,6 +44,9 @@ class Platform {
   // The shell's "open" on a file, with a working folder for what it starts.
   virtual Status ShellOpen(const std::string& file, const std::string& folder) = 0;
 
+  // The user's preferred UI languages as BCP 47 tags ("de-AT"), most preferred first.
+  virtual std::vector<std::string> PreferredUiLanguages() = 0;
+
   // Text in the system's ANSI code page, as UTF-8.
   virtual std::string AnsiToUtf8(std::string_view bytes) = 0;
 };

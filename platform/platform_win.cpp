@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwchar>
 
 #include "platform/error_win.h"
 #include "platform/text_win.h"
@@ -157,6 +158,37 @@ Status WinPlatform::ShellOpen(const std::string& file, const std::string& folder
   // values match the Windows error numbers.
   if (error == ERROR_SUCCESS) error = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
   return SystemError(error == ERROR_SUCCESS ? ERROR_FILE_NOT_FOUND : error);
+}
+
+std::vector<std::string> WinPlatform::PreferredUiLanguages() {
+  std::vector<std::string> languages;
+  // Vista and later keep a list of UI languages; looked up by name so the program still starts
+  // on Windows XP, which has one UI language only.
+  using GetLanguages = BOOL(WINAPI*)(DWORD, ULONG*, wchar_t*, ULONG*);
+  constexpr DWORD kMuiLanguageName = 0x8;
+  const auto getLanguages = reinterpret_cast<GetLanguages>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "GetUserPreferredUILanguages")));
+  ULONG count = 0;
+  ULONG size = 0;
+  if (getLanguages && getLanguages(kMuiLanguageName, &count, nullptr, &size) && size > 0) {
+    std::wstring list(size, L'\0');
+    if (getLanguages(kMuiLanguageName, &count, list.data(), &size)) {
+      // A list of NUL-terminated names, ended by an empty one.
+      for (const wchar_t* name = list.c_str(); *name; name += std::wcslen(name) + 1) {
+        languages.push_back(Narrow(name));
+      }
+      return languages;
+    }
+  }
+  const LCID locale = MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT);
+  wchar_t language[9] = {};
+  if (::GetLocaleInfoW(locale, LOCALE_SISO639LANGNAME, language, 9)) {
+    std::wstring tag = language;
+    wchar_t region[9] = {};
+    if (::GetLocaleInfoW(locale, LOCALE_SISO3166CTRYNAME, region, 9)) tag += L"-" + std::wstring(region);
+    languages.push_back(Narrow(tag));
+  }
+  return languages;
 }
 
 std::string WinPlatform::AnsiToUtf8(std::string_view bytes) {

@@ -22,6 +22,7 @@ class WinPlatform final : public Platform {
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;
   Status ShellOpen(const std::string& file, const std::string& folder) override;
+  std::vector<std::string> PreferredUiLanguages() override;
   std::string AnsiToUtf8(std::string_view bytes) override;
 
  private:

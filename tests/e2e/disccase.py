@@ -38,14 +38,14 @@ class DiscCase(unittest.TestCase):
             (disc / file).write_bytes(b"<html></html>")
         return disc
 
-    def start(self, disc, cwd=None):
+    def start(self, disc, cwd=None, env=None):
         process = self.wine.start_program(disc / "discgate.exe", cwd or disc,
-                                          {"DISCGATE_STARTED_LOG": str(self.started_log)})
+                                          dict(env or {}, DISCGATE_STARTED_LOG=str(self.started_log)))
         self.processes.append(process)
         return process
 
-    def start_and_wait(self, disc, cwd=None):
-        process = self.start(disc, cwd)
+    def start_and_wait(self, disc, cwd=None, env=None):
+        process = self.start(disc, cwd, env)
         self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
         return process
 

@@ -47,6 +47,8 @@ class FakePlatform : public Platform {
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;
   Status ShellOpen(const std::string& file, const std::string& folder) override;
+  std::vector<std::string> languages{"en-US"};
+  std::vector<std::string> PreferredUiLanguages() override { return languages; }
   // Windows-1252 stands in for the ANSI code page; only its Latin-1 part is needed here.
   std::string AnsiToUtf8(std::string_view bytes) override;
 };

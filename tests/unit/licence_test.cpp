@@ -10,22 +10,22 @@ TEST(LicenceLoading, TheCurrentDirectoryComesFirst) {
   testing::FakePlatform platform;
   platform.files["License.txt"] = "from the current directory";
   platform.files["E:\\setup\\License.txt"] = "beside the program";
-  const Result<std::string> licence = LoadLicence(platform, "E:\\setup");
+  const Result<Licence> licence = LoadLicence(platform, "E:\\setup", {});
   ASSERT_TRUE(licence.ok());
-  EXPECT_EQ(licence.value(), "from the current directory");
+  EXPECT_EQ(licence.value().text, "from the current directory");
 }
 
 TEST(LicenceLoading, StartedFromElsewhereTheLicenceBesideTheProgramIsShown) {
   testing::FakePlatform platform;
   platform.files["E:\\License.txt"] = "beside the program\n";
-  const Result<std::string> licence = LoadLicence(platform, "E:\\");
+  const Result<Licence> licence = LoadLicence(platform, "E:\\", {});
   ASSERT_TRUE(licence.ok());
-  EXPECT_EQ(licence.value(), "beside the program\r\n");
+  EXPECT_EQ(licence.value().text, "beside the program\r\n");
 }
 
 TEST(LicenceLoading, MissingFromBothPlacesNamesTheFileAndTheSystemError) {
   testing::FakePlatform platform;
-  const Result<std::string> licence = LoadLicence(platform, "E:\\setup");
+  const Result<Licence> licence = LoadLicence(platform, "E:\\setup", {});
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, kErrorFileNotFound);
   EXPECT_EQ(licence.error().description, "fake error 2");
@@ -37,7 +37,7 @@ TEST(LicenceLoading, AnUnreadableLicenceIsReportedNotSkipped) {
   testing::FakePlatform platform;
   platform.unreadable["License.txt"] = testing::FakeError(5);
   platform.files["E:\\License.txt"] = "another licence";
-  const Result<std::string> licence = LoadLicence(platform, "E:\\");
+  const Result<Licence> licence = LoadLicence(platform, "E:\\", {});
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, 5u);
   EXPECT_NE(licence.error().action.find("\"License.txt\""), std::string::npos);
@@ -47,14 +47,14 @@ TEST(LicenceLoading, AnOversizedLicenceIsRefusedWithAClearMessage) {
   testing::FakePlatform platform;
   platform.files["License.txt"] = std::string(kMaxLicenceBytes + 1, 'x');
   platform.files["E:\\License.txt"] = "small";
-  const Result<std::string> licence = LoadLicence(platform, "E:\\");
+  const Result<Licence> licence = LoadLicence(platform, "E:\\", {});
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, kErrorFileTooLarge);
   EXPECT_EQ(licence.error().action,
             "The licence agreement \"License.txt\" is too large to show (more than 16 MB).");
 
   platform.files["License.txt"] = std::string(kMaxLicenceBytes, 'x');
-  EXPECT_TRUE(LoadLicence(platform, "E:\\").ok());
+  EXPECT_TRUE(LoadLicence(platform, "E:\\", {}).ok());
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace discgate {
+
+// Lower case for the ASCII letters only: file and language names compared here are ASCII, and the
+// result must not depend on the user's locale.
+inline std::string ToLowerAscii(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  return lower;
+}
+
+}  // namespace discgate

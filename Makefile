@@ -1,12 +1,13 @@
 # make run   build, then show the agreement window for the sample disc under Wine
 # make test  install what is missing, build both architectures, run every test
 # make lint  clang-tidy and cppcheck; make fuzz  each fuzzer for FUZZ_SECONDS seconds
+# make bench  timings under Wine; make dist  the release zip
 BUILD := build
 CMAKE_WIN := -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 60
 FUZZERS := licence launch
 
-.PHONY: all build deps run test screenshot lint fuzz fuzz-build clean
+.PHONY: all build deps run test screenshot lint fuzz fuzz-build bench dist clean
 
 all: build
 
@@ -27,6 +28,13 @@ run: build
 
 test: build fuzz-build
 	@python3 tests/run_all.py
+
+dist: build
+	@python3 tools/make_dist.py $(BUILD)/win32/discgate.exe dist
+
+# Start-up, acceptance, memory and size under Wine, beside a minimal program (BENCH_RUNS runs).
+bench: build
+	@python3 bench/bench.py
 
 lint: build
 	@tools/lint.sh
@@ -50,4 +58,4 @@ screenshot: build
 	@python3 tools/show.py --screenshot docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist

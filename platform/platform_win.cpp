@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "platform/error_win.h"
+#include "platform/system_library.h"
 #include "platform/text_win.h"
 #include "platform/trim_at_null.h"
 #include "platform/unique_handle.h"
@@ -113,8 +114,12 @@ Status WinPlatform::RemoveFile(const std::string& path) {
 ExecutableLookup WinPlatform::LookupExecutable(const std::string& file, const std::string& folder) {
   // FindExecutable writes up to MAX_PATH characters and takes no buffer size.
   wchar_t buffer[MAX_PATH] = {};
+  using FindExecutableFunction = HINSTANCE(WINAPI*)(const wchar_t*, const wchar_t*, wchar_t*);
+  const auto findExecutable =
+      SystemFunctionAs<FindExecutableFunction>(L"shell32.dll", "FindExecutableW");
+  if (!findExecutable) return {};
   const auto code = reinterpret_cast<INT_PTR>(
-      ::FindExecutableW(Widen(file).c_str(), Widen(folder).c_str(), buffer));
+      findExecutable(Widen(file).c_str(), Widen(folder).c_str(), buffer));
   return {static_cast<std::int32_t>(code), Narrow(TrimAtNull(std::wstring_view(buffer, MAX_PATH)))};
 }
 
@@ -152,7 +157,11 @@ Status WinPlatform::ShellOpen(const std::string& file, const std::string& folder
   info.lpFile = wideFile.c_str();
   info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
   info.nShow = SW_SHOWNORMAL;
-  if (::ShellExecuteExW(&info)) return {};
+  using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+  const auto shellExecute = SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
+  if (!shellExecute) return LastError();
+  const ComApartment com;
+  if (shellExecute(&info)) return {};
   DWORD error = ::GetLastError();
   // Some shells leave the last error unset and report only the old-style code, whose small
   // values match the Windows error numbers.

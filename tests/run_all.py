@@ -27,24 +27,53 @@ def unit_tests():
 
 def program_checks():
     """Each exe is the right kind of Windows program and imports only Windows' own DLLs."""
-    passed = failed = 0
+    checks = {}
     for arch, objdump, file_format in (("win32", "i686-w64-mingw32-objdump", "pei-i386"),
                                        ("win64", "x86_64-w64-mingw32-objdump", "pei-x86-64")):
         exe = BUILD / arch / "discgate.exe"
         headers = subprocess.run([objdump, "-p", str(exe)], capture_output=True, text=True).stdout
         dlls = {line.split(":", 1)[1].strip().lower()
                 for line in headers.splitlines() if "DLL Name:" in line}
-        checks = {
+        print(f"     {arch} size: {exe.stat().st_size} bytes, imports: {', '.join(sorted(dlls))}")
+        checks.update({
             f"{arch} is a {file_format} GUI program": f"file format {file_format}" in headers
             and "(Windows GUI)" in headers,
             f"{arch} imports only Windows DLLs": bool(dlls) and dlls <= WINDOWS_DLLS,
             f"{arch} carries its manifest": b"asInvoker" in exe.read_bytes(),
-        }
-        for name, ok in checks.items():
-            print(f"{'ok  ' if ok else 'FAIL'} {name}" + ("" if ok else f" (imports: {sorted(dlls)})"))
-            passed, failed = passed + ok, failed + (not ok)
-        print(f"     {arch} size: {exe.stat().st_size} bytes")
-    print(f"programs: {passed} passed, {failed} failed")
+        })
+    return report("programs", checks)
+
+
+def release_checks():
+    """The same source gives byte-identical exes and zip, and both carry the one version."""
+    again = BUILD / "win32-again"
+    subprocess.run(["cmake", "-S", str(ROOT), "-B", str(again), "-DCMAKE_BUILD_TYPE=Release",
+                    f"-DCMAKE_TOOLCHAIN_FILE={ROOT / 'cmake' / 'mingw-i686.cmake'}"],
+                   check=True, capture_output=True)
+    subprocess.run(["cmake", "--build", str(again), "-j2"], check=True, capture_output=True)
+    zips = []
+    for number, build in enumerate((BUILD / "win32", again)):
+        output = BUILD / f"dist-{number}"
+        subprocess.run([sys.executable, str(ROOT / "tools" / "make_dist.py"),
+                        str(build / "discgate.exe"), str(output)], check=True, capture_output=True)
+        zips.append(next(output.glob("discgate-*-win32.zip")))
+    version = (ROOT / "VERSION").read_text().strip()
+    exe = (BUILD / "win32" / "discgate.exe").read_bytes()
+    checks = {
+        "two builds give the same exe": exe == (again / "discgate.exe").read_bytes(),
+        "two packings give the same zip": zips[0].read_bytes() == zips[1].read_bytes(),
+        "the exe and the zip carry the version": version.encode("utf-16-le") in exe
+        and zips[0].name == f"discgate-{version}-win32.zip",
+    }
+    return report("release", checks)
+
+
+def report(suite, checks):
+    passed = failed = 0
+    for name, ok in checks.items():
+        print(f"{'ok  ' if ok else 'FAIL'} {name}")
+        passed, failed = passed + ok, failed + (not ok)
+    print(f"{suite}: {passed} passed, {failed} failed")
     return passed, failed
 
 
@@ -55,16 +84,13 @@ def static_checks():
         checks[f"fuzz_{fuzzer} passes its seeds"] = [
             str(BUILD / "fuzz" / f"fuzz_{fuzzer}"), "-runs=0", f"-artifact_prefix={BUILD / 'fuzz'}/",
             str(ROOT / "tests" / "fuzz" / "corpus" / fuzzer)]
-    passed = failed = 0
+    results = {}
     for name, command in checks.items():
         result = subprocess.run(command, cwd=ROOT, capture_output=True, text=True)
-        ok = result.returncode == 0
-        print(f"{'ok  ' if ok else 'FAIL'} {name}")
-        if not ok:
+        results[name] = result.returncode == 0
+        if result.returncode != 0:
             print(result.stdout[-4000:], result.stderr[-4000:])
-        passed, failed = passed + ok, failed + (not ok)
-    print(f"static: {passed} passed, {failed} failed")
-    return passed, failed
+    return report("static", results)
 
 
 def e2e_tests():
@@ -79,7 +105,7 @@ def e2e_tests():
 
 
 def main():
-    totals = [unit_tests(), program_checks(), static_checks(), e2e_tests()]
+    totals = [unit_tests(), program_checks(), release_checks(), static_checks(), e2e_tests()]
     passed = sum(p for p, _ in totals)
     failed = sum(f for _, f in totals)
     print(f"{passed} passed, {failed} failed")

@@ -14,26 +14,21 @@
 //   inspector close TITLE            the close box (SC_CLOSE)
 //   inspector msgbox MS              waits for a message box; prints its caption and text, presses OK
 //   inspector start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
+//                                    and the process's peak working set then, in KB
 //   inspector clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+
+#include "tests/e2e/utf8.h"
 #include <vector>
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
-                      nullptr, nullptr);
-  return out;
-}
 
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
@@ -170,7 +165,6 @@ int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds) {
     return 2;
   }
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   for (;;) {
     HWND window = FindWindowW(nullptr, title);
     DWORD pid = 0;
@@ -179,7 +173,12 @@ int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds) {
     if (Milliseconds(start) > milliseconds) return 1;
     Sleep(1);
   }
-  std::printf("%.1f\n", Milliseconds(start));
+  const double elapsed = Milliseconds(start);
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+  CloseHandle(process.hProcess);
+  std::printf("%.1f %lu\n", elapsed, static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
   return 0;
 }
 

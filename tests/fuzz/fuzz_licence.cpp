@@ -7,22 +7,9 @@
 #include <string_view>
 
 #include "launcher/licence_text.h"
+#include "tests/unit/latin1.h"
 
 namespace {
-
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string out;
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (byte >> 6));
-      out += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return out;
-}
 
 void Require(bool condition) {
   if (!condition) std::abort();
@@ -32,7 +19,7 @@ void Require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const std::string text = discgate::DecodeLicence(bytes, Latin1ToUtf8);
+  const std::string text = discgate::DecodeLicence(bytes, discgate::testing::Latin1ToUtf8);
 
   Require(discgate::IsValidUtf8(text));
   Require(text.find('\0') == std::string::npos);

@@ -1,5 +1,7 @@
 #include "tests/unit/fake_platform.h"
 
+#include "tests/unit/latin1.h"
+
 namespace discgate::testing {
 
 Error FakeError(std::uint32_t code) { return Error{code, "fake error " + std::to_string(code), {}}; }
@@ -52,18 +54,6 @@ Status FakePlatform::ShellOpen(const std::string& file, const std::string& folde
   return {};
 }
 
-std::string FakePlatform::AnsiToUtf8(std::string_view bytes) {
-  std::string utf8;
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      utf8 += c;
-    } else {
-      utf8 += static_cast<char>(0xC0 | (byte >> 6));
-      utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return utf8;
-}
+std::string FakePlatform::AnsiToUtf8(std::string_view bytes) { return Latin1ToUtf8(bytes); }
 
 }  // namespace discgate::testing

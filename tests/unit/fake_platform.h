@@ -49,7 +49,7 @@ class FakePlatform : public Platform {
   Status ShellOpen(const std::string& file, const std::string& folder) override;
   std::vector<std::string> languages{"en-US"};
   std::vector<std::string> PreferredUiLanguages() override { return languages; }
-  // Windows-1252 stands in for the ANSI code page; only its Latin-1 part is needed here.
+  // Latin-1 stands in for the ANSI code page.
   std::string AnsiToUtf8(std::string_view bytes) override;
 };
 

@@ -23,5 +23,10 @@ cppcheck --enable=warning,performance,portability,style --std=c++17 --error-exit
   --inline-suppr --quiet -I . --suppress=missingIncludeSystem --library=googletest \
   --library=windows app launcher platform tests/unit || status=1
 
-if [ "$status" -eq 0 ]; then echo "lint: clean"; else echo "lint: findings above"; fi
+if [ "$status" -eq 0 ]; then
+  echo "lint: clean"
+else
+  tail -n 5 build/lint-native.log build/lint-windows.log
+  echo "lint: findings above"
+fi
 exit "$status"

@@ -23,10 +23,9 @@ class Hostile(BrowserCase):
     def text_of_licence(self, licence):
         disc = self.make_disc(name=f"disc{len(self.processes)}", licence=licence)
         process = self.start_and_wait(disc)
-        out = self.root / "text.out"
-        self.wine.inspect("text", TITLE, TEXT1, out)
+        text = self.wine.control_text(TEXT1, self.root / "text.out")
         self.assertEqual(self.decline(process), 1)
-        return out.read_bytes().decode("utf-8")
+        return text
 
     def test_licences_that_cannot_be_read_are_reported(self):
         folder = self.make_disc(name="folder", licence=None)

@@ -16,9 +16,7 @@ class AgreementWindow(DiscCase):
         return parse_dump(self.wine.inspect("dump", TITLE)[1])
 
     def text_of(self, control):
-        out = self.root / "text.out"
-        self.assertEqual(self.wine.inspect("text", TITLE, control, out)[0], 0)
-        return out.read_bytes().decode("utf-8")
+        return self.wine.control_text(control, self.root / "text.out")
 
     def focus(self):
         return int(self.wine.inspect("focus", TITLE)[1])

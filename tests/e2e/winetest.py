@@ -33,6 +33,7 @@ class Session:
     def __init__(self, display=None):
         """With `display`, windows go to that X display; without, to a private Xvfb."""
         self.display = display
+        self.last_errors = ""
         self.env = dict(os.environ)
         self.env.update(WINEPREFIX=str(PREFIX), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
         self.env.pop("WINELOADERNOEXEC", None)
@@ -107,12 +108,24 @@ class Session:
     def inspect(self, *args, timeout=60, cwd=None, extra_env=None):
         # Output goes to a file, not a pipe: a program the inspector starts would inherit the pipe
         # and hold it open long after the inspector is done.
-        with tempfile.TemporaryFile(dir=WORK) as output:
+        with tempfile.TemporaryFile(dir=WORK) as output, tempfile.TemporaryFile(dir=WORK) as errors:
             result = subprocess.run(["wine", str(TOOLS / "inspector.exe"), *map(str, args)],
                                     env=dict(self.env, **(extra_env or {})), cwd=cwd,
-                                    stdout=output, stderr=subprocess.DEVNULL, timeout=timeout)
+                                    stdout=output, stderr=errors, timeout=timeout)
             output.seek(0)
+            errors.seek(0)
+            self.last_errors = errors.read().decode("utf-8", "replace")
             return result.returncode, output.read().decode("utf-8", "replace")
+
+    def control_text(self, control, out):
+        """A control's whole text. Reading changes nothing, so a read that Wine itself failed to
+        start is tried once more; what it printed is shown."""
+        for _ in range(2):
+            code, _ = self.inspect("text", TITLE, control, out)
+            if code == 0:
+                return Path(out).read_bytes().decode("utf-8")
+            print(f"inspector text exited {code}: {self.last_errors.strip()[-500:]}")
+        raise AssertionError("the control's text could not be read")
 
     def wait_window(self, timeout_ms=15000):
         return self.inspect("wait", TITLE, timeout_ms)[0] == 0

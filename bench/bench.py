@@ -87,7 +87,7 @@ class Bench:
         times = []
         for _ in range(RUNS):
             log.unlink(missing_ok=True)
-            # The browser inherits the log's name through discgate from the inspector.
+            # The browser inherits the log's name through discgate from the observer.
             self.start(TITLE, folder, "discgate.exe", {"DISCGATE_STARTED_LOG": str(log)})
             code, out = self.session.inspect("clickwait", TITLE, CMD_ACCEPT, windows_path(log), 60000)
             if code == 0:

@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <climits>
 #include <cwchar>
 
 #include "platform/error_win.h"
@@ -126,9 +125,7 @@ ExecutableLookup WinPlatform::LookupExecutable(const std::string& file, const st
 Status WinPlatform::StartProcess(const std::string& program, const std::string& commandLine) {
   const std::wstring application = Widen(program);
   // CreateProcessW may write into the command line, so it must not point at constant memory.
-  std::wstring line = Widen(commandLine);
-  std::vector<wchar_t> writableLine(line.begin(), line.end());
-  writableLine.push_back(L'\0');
+  std::wstring writableLine = Widen(commandLine);
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -201,12 +198,7 @@ std::vector<std::string> WinPlatform::PreferredUiLanguages() {
 }
 
 std::string WinPlatform::AnsiToUtf8(std::string_view bytes) {
-  if (bytes.empty() || bytes.size() > INT_MAX) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-  return Narrow(wide);
+  return Narrow(ToUtf16(bytes, CP_ACP));
 }
 
 }  // namespace discgate

@@ -6,14 +6,16 @@
 
 namespace discgate {
 
-std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty() || utf8.size() > INT_MAX) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+std::wstring ToUtf16(std::string_view bytes, unsigned codePage) {
+  if (bytes.empty() || bytes.size() > INT_MAX) return {};
+  const int size = static_cast<int>(bytes.size());
+  const int length = ::MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  ::MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
   return wide;
 }
+
+std::wstring Widen(std::string_view utf8) { return ToUtf16(utf8, CP_UTF8); }
 
 std::string Narrow(std::wstring_view utf16) {
   if (utf16.empty() || utf16.size() > INT_MAX) return {};

@@ -7,6 +7,8 @@ namespace discgate {
 
 // UTF-8 inside the program, UTF-16 at the Windows calls.
 std::wstring Widen(std::string_view utf8);
+// Text in any code page (CP_ACP, CP_UTF8, ...) as UTF-16.
+std::wstring ToUtf16(std::string_view bytes, unsigned codePage);
 std::string Narrow(std::wstring_view utf16);
 
 }  // namespace discgate

@@ -1,6 +1,5 @@
 """Bad input, broken systems and hostile names: the program never crashes, hangs, shows a cut or
 wrong text, starts the wrong thing or touches a user's files; when it cannot do its job it says so."""
-import shutil
 import subprocess
 import time
 
@@ -40,7 +39,7 @@ class Hostile(BrowserCase):
 
         locked = self.make_disc(name="locked")
         locker = subprocess.Popen(
-            ["wine", str(TOOLS / "inspector.exe"), "lock", windows_path(locked / "License.txt"),
+            ["wine", str(TOOLS / "observer.exe"), "lock", windows_path(locked / "License.txt"),
              "15000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
             self.assertEqual(locker.stdout.readline().strip(), b"locked")

@@ -99,17 +99,17 @@ class Session:
     def drive_c(self):
         return PREFIX / "drive_c"
 
-    # The program under test and the inspector.
+    # The program under test and the observer.
     def start_program(self, exe, cwd, extra_env=None):
         env = dict(self.env, **(extra_env or {}))
         return subprocess.Popen(["wine", str(exe)], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def inspect(self, *args, timeout=60, cwd=None, extra_env=None):
-        # Output goes to a file, not a pipe: a program the inspector starts would inherit the pipe
-        # and hold it open long after the inspector is done.
+        # Output goes to a file, not a pipe: a program the observer starts would inherit the pipe
+        # and hold it open long after the observer is done.
         with tempfile.TemporaryFile(dir=WORK) as output, tempfile.TemporaryFile(dir=WORK) as errors:
-            result = subprocess.run(["wine", str(TOOLS / "inspector.exe"), *map(str, args)],
+            result = subprocess.run(["wine", str(TOOLS / "observer.exe"), *map(str, args)],
                                     env=dict(self.env, **(extra_env or {})), cwd=cwd,
                                     stdout=output, stderr=errors, timeout=timeout)
             output.seek(0)
@@ -124,7 +124,7 @@ class Session:
             code, _ = self.inspect("text", TITLE, control, out)
             if code == 0:
                 return Path(out).read_bytes().decode("utf-8")
-            print(f"inspector text exited {code}: {self.last_errors.strip()[-500:]}")
+            print(f"observer text exited {code}: {self.last_errors.strip()[-500:]}")
         raise AssertionError("the control's text could not be read")
 
     def wait_window(self, timeout_ms=15000):
@@ -147,7 +147,7 @@ def session():
 
 
 def unescape(text):
-    """Undoes the inspector's escaping of backslashes and line breaks."""
+    """Undoes the observer's escaping of backslashes and line breaks."""
     out, chars = [], iter(text)
     for c in chars:
         if c == "\\":
@@ -157,13 +157,13 @@ def unescape(text):
 
 
 def parse_report(text):
-    """The inspector's report of a message box as {"caption": ..., "text": ...}."""
+    """The observer's report of a message box as {"caption": ..., "text": ...}."""
     fields = dict(line.split("=", 1) for line in text.splitlines() if "=" in line)
     return {key: unescape(value) for key, value in fields.items()}
 
 
 def parse_dump(text):
-    """The inspector's dump as {"window": {...}, id: {...}} of its key=value fields."""
+    """The observer's dump as {"window": {...}, id: {...}} of its key=value fields."""
     controls = {}
     for line in text.splitlines():
         kind, _, rest = line.partition(" ")

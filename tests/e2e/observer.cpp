@@ -1,21 +1,21 @@
 // Looks at and drives another program's window from outside, as a user would: the end-to-end
 // tests run it under Wine beside the program under test.
 //
-//   inspector wait TITLE MS          exit 0 once a top-level window with TITLE exists
-//   inspector gone TITLE MS          exit 0 once no such window exists
-//   inspector dump TITLE             the window and each child: class, id, styles, rectangle, text
-//   inspector text TITLE ID FILE     the control's whole text, as UTF-8, into FILE
-//   inspector focus TITLE            the id of the control that has the keyboard focus
-//   inspector key TITLE tab|escape|return|a    a key press, to the focused control
-//   inspector click TITLE ID [N]     presses a button (N times, as fast as messages go)
-//   inspector count TITLE            how many top-level windows have that title
-//   inspector clickall TITLE ID      presses the button in every window with that title
-//   inspector lock FILE MS           holds FILE open, shared with nobody, for MS milliseconds
-//   inspector close TITLE            the close box (SC_CLOSE)
-//   inspector msgbox MS              waits for a message box; prints its caption and text, presses OK
-//   inspector start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
+//   observer wait TITLE MS          exit 0 once a top-level window with TITLE exists
+//   observer gone TITLE MS          exit 0 once no such window exists
+//   observer dump TITLE             the window and each child: class, id, styles, rectangle, text
+//   observer text TITLE ID FILE     the control's whole text, as UTF-8, into FILE
+//   observer focus TITLE            the id of the control that has the keyboard focus
+//   observer key TITLE tab|escape|return|a    a key press, to the focused control
+//   observer click TITLE ID [N]     presses a button (N times, as fast as messages go)
+//   observer count TITLE            how many top-level windows have that title
+//   observer clickall TITLE ID      presses the button in every window with that title
+//   observer lock FILE MS           holds FILE open, shared with nobody, for MS milliseconds
+//   observer close TITLE            the close box (SC_CLOSE)
+//   observer msgbox MS              waits for a message box; prints its caption and text, presses OK
+//   observer start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
 //                                    and the process's peak working set then, in KB
-//   inspector clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
+//   observer clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
 #include <windows.h>
 #include <psapi.h>
 

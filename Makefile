@@ -15,7 +15,8 @@ deps:
 	@tools/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_WIN) > /dev/null
+	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_WIN) \
+		-DDISCGATE_TEST_TOOLS=ON > /dev/null
 	@cmake --build $(BUILD)/win32 -j2
 	@cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake $(CMAKE_WIN) \
 		-DDISCGATE_TEST_TOOLS=ON > /dev/null

@@ -2,7 +2,7 @@
 import shutil
 import unittest
 
-from winetest import (CMD_ACCEPT, CMD_CANCEL, TITLE, TOOLS, WORK, session, wait_exit)
+from winetest import (CMD_ACCEPT, CMD_CANCEL, TITLE, TOOLS, WORK, program, session, wait_exit)
 
 HTML_EXTENSIONS = (".html", ".htm")
 SAMPLE_LICENCE = b"SOFTWARE LICENSE AGREEMENT\r\n\r\nYou may install this software.\n"
@@ -31,7 +31,7 @@ class DiscCase(unittest.TestCase):
     def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
         disc = self.root / name
         disc.mkdir(parents=True)
-        shutil.copy(TOOLS / "discgate.exe", disc / "discgate.exe")
+        shutil.copy(program(), disc / "discgate.exe")
         if licence is not None:
             (disc / "License.txt").write_bytes(licence)
         for file in files:
@@ -52,6 +52,20 @@ class DiscCase(unittest.TestCase):
     def decline(self, process):
         self.wine.inspect("click", TITLE, CMD_CANCEL)
         return wait_exit(process)
+
+    def started_in_the_end(self):
+        """What was started, once the program under test has ended and so has everything that it
+        started: a start that comes late is counted, not missed."""
+        for process in self.processes:
+            self.assertIsNotNone(process.poll(), "the program under test is still running")
+        self.wine.settle()
+        return self.started()
+
+    def only_start(self):
+        """The one start there was, once everything has ended; two starts or none fail."""
+        started = self.started_in_the_end()
+        self.assertEqual(len(started), 1, started)
+        return started[0]
 
     def started(self):
         """What the stand-in browser or splash program recorded, one dict per start."""

@@ -16,8 +16,12 @@
 //   observer start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
 //                                    and the process's peak working set then, in KB
 //   observer clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
+//   observer settle MS              exit 0 once no program runs in the prefix but Wine's own
+//                                    services and observers; else prints the others and exits 1
+//   observer bits                   prints 32 or 64: what kind of program this observer is
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,9 +29,50 @@
 #include <string>
 
 #include "tests/e2e/utf8.h"
-#include <vector>
 
 namespace {
+
+// Programs of Wine's own that may run in the prefix whatever the test does.
+constexpr const wchar_t* kWinePrograms[] = {
+    L"services.exe", L"winedevice.exe", L"plugplay.exe", L"svchost.exe", L"rpcss.exe",
+    L"explorer.exe", L"conhost.exe",  L"start.exe",     L"wineboot.exe", L"winemenubuilder.exe",
+    L"tabtip.exe",   L"observer.exe",
+};
+
+bool IsWineProgram(const wchar_t* name) {
+  for (const wchar_t* known : kWinePrograms) {
+    if (_wcsicmp(name, known) == 0) return true;
+  }
+  return false;
+}
+
+// The programs running in the prefix that are neither Wine's nor the observer's.
+std::wstring OtherPrograms() {
+  std::wstring others;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return L"<no process list>";
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (!IsWineProgram(entry.szExeFile)) others += std::wstring(entry.szExeFile) + L" ";
+  }
+  CloseHandle(snapshot);
+  return others;
+}
+
+// A positive end point for "nothing was started": every program that the program under test
+// started has ended, so whatever it would record is on disk by now.
+int Settle(int milliseconds) {
+  std::wstring others;
+  for (int waited = 0; !(others = OtherPrograms()).empty(); waited += 50) {
+    if (waited >= milliseconds) {
+      std::printf("%s\n", Utf8(others).c_str());
+      return 1;
+    }
+    Sleep(50);
+  }
+  return 0;
+}
 
 
 std::wstring TextOf(HWND window) {
@@ -200,6 +245,11 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring command = argv[1];
   if (command == L"msgbox" && argc == 3) return MessageBoxReport(_wtoi(argv[2]));
+  if (command == L"settle" && argc == 3) return Settle(_wtoi(argv[2]));
+  if (command == L"bits") {
+    std::printf("%d\n", static_cast<int>(sizeof(void*) * 8));
+    return 0;
+  }
   if (argc < 3) return 2;
   const wchar_t* title = argv[2];
   if (command == L"wait" && argc == 4) return WaitFor(nullptr, title, _wtoi(argv[3])) ? 0 : 1;

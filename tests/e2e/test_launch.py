@@ -1,16 +1,14 @@
 """Accepting the agreement: what starts, with which command line, and what is left behind."""
 import shutil
-import time
 
 from disccase import BROWSER_FOLDER, BrowserCase
-from winetest import CMD_ACCEPT, TITLE, TOOLS, parse_report, wait_exit, wait_for_file, windows_path
+from winetest import CMD_ACCEPT, TITLE, TOOLS, parse_report, wait_exit, windows_path
 
 class Acceptance(BrowserCase):
     def test_an_index_page_opens_in_the_default_browser_with_its_prefix(self):
         disc = self.make_disc(files=["index.htm", "readme.txt"])
         self.assertEqual(self.accept(disc), 0)
-        self.assertTrue(wait_for_file(self.started_log))
-        started = self.started()
+        started = self.started_in_the_end()
         self.assertEqual(len(started), 1)
         self.assertEqual(started[0]["cmdline"], f" -nohome {windows_path(disc)}\\index.htm")
         self.assertEqual(started[0]["module"].lower(),
@@ -20,14 +18,12 @@ class Acceptance(BrowserCase):
         self.use_browser("mybrowser.exe")
         disc = self.make_disc(files=["Index.html"])
         self.assertEqual(self.accept(disc), 0)
-        self.assertTrue(wait_for_file(self.started_log))
-        self.assertEqual(self.started()[0]["cmdline"], f" {windows_path(disc)}\\Index.html")
+        self.assertEqual(self.only_start()["cmdline"], f" {windows_path(disc)}\\Index.html")
 
     def test_a_folder_with_blanks_and_foreign_letters_reaches_the_browser_intact(self):
         disc = self.make_disc(name="Disc Ünïcødé 許可 & (1)", files=["index ü.htm"])
         self.assertEqual(self.accept(disc), 0)
-        self.assertTrue(wait_for_file(self.started_log))
-        self.assertEqual(self.started()[0]["cmdline"],
+        self.assertEqual(self.only_start()["cmdline"],
                          f' -nohome "{windows_path(disc)}\\index ü.htm"')
 
     def test_splash_starts_by_its_full_path_in_the_discs_folder(self):
@@ -37,8 +33,7 @@ class Acceptance(BrowserCase):
         elsewhere.mkdir()
         shutil.copy(disc / "License.txt", elsewhere / "License.txt")
         self.assertEqual(self.accept(disc, cwd=elsewhere), 0)
-        self.assertTrue(wait_for_file(self.started_log))
-        started = self.started()
+        started = self.started_in_the_end()
         self.assertEqual(len(started), 1)
         self.assertEqual(started[0]["module"], f"{windows_path(disc)}\\splash.exe")
         self.assertEqual(started[0]["cwd"], windows_path(disc))
@@ -48,9 +43,7 @@ class Acceptance(BrowserCase):
         disc = self.make_disc(files=["index.htm", "index2.htm"])
         shutil.copy(TOOLS / "fakebrowser.exe", disc / "splash.exe")
         self.assertEqual(self.accept(disc), 0)
-        self.assertTrue(wait_for_file(self.started_log))
-        time.sleep(1)
-        started = self.started()
+        started = self.started_in_the_end()
         self.assertEqual(len(started), 1)
         self.assertTrue(started[0]["cmdline"].endswith("\\index.htm"))
 
@@ -58,8 +51,7 @@ class Acceptance(BrowserCase):
         disc = self.make_disc(files=["INDEX.HTM", "Splash.exe", "readme.txt"])
         (disc / "index").mkdir()  # a folder, not a page
         self.assertEqual(self.accept(disc), 0)
-        time.sleep(1)
-        self.assertEqual(self.started(), [])
+        self.assertEqual(self.started_in_the_end(), [])
 
     def test_the_probe_leaves_the_users_files_alone_and_nothing_behind(self):
         temp = self.wine.temp_folder()
@@ -68,7 +60,6 @@ class Acceptance(BrowserCase):
             before = self.temp_names()
             disc = self.make_disc(files=["index.htm"])
             self.assertEqual(self.accept(disc), 0)
-            self.assertTrue(wait_for_file(self.started_log))
             self.assertEqual(self.temp_names(), before)
             self.assertEqual((temp / "dummy.html").read_bytes(), b"the user's own page")
         finally:
@@ -88,4 +79,4 @@ class Acceptance(BrowserCase):
         self.assertTrue(report["text"].startswith(
             f'Could not open "{windows_path(disc)}\\index.htm".\r\n\r\nError '), report["text"])
         self.assertEqual(wait_exit(process), 2)
-        self.assertEqual(self.started(), [])
+        self.assertEqual(self.started_in_the_end(), [])

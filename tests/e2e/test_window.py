@@ -110,7 +110,7 @@ class AgreementWindow(DiscCase):
         self.assertEqual(self.decline(process), 1)
         # What was typed changed only the display.
         self.assertEqual((disc / "License.txt").read_bytes(), SAMPLE_LICENCE)
-        self.assertEqual(self.started(), [])
+        self.assertEqual(self.started_in_the_end(), [])
 
     def test_enter_on_a_focused_button_presses_it(self):
         process = self.start_and_wait(self.make_disc())
@@ -130,7 +130,7 @@ class AgreementWindow(DiscCase):
         self.assertEqual(sorted(p.name for p in temp.iterdir()), before)
         self.assertEqual(sorted(p.name for p in disc.iterdir()),
                          ["License.txt", "discgate.exe", "index.htm"])
-        self.assertEqual(self.started(), [])
+        self.assertEqual(self.started_in_the_end(), [])
 
     def test_a_missing_licence_is_reported_with_its_error_and_exit_code_2(self):
         disc = self.make_disc(licence=None)

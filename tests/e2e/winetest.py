@@ -1,7 +1,8 @@
-"""The end-to-end rig: the real 64-bit discgate.exe under Wine on a private Xvfb display.
+"""The end-to-end rig: the real discgate.exe under Wine on a private Xvfb display.
 
-One Wine prefix and one X server serve every test; both are started on first use and ended by
-their pids (and `wineserver -k`) when the run is over.
+The suite runs once for each build: `ARCH` names the one under test, "win32" (the program users
+get) or "win64". One Wine prefix and one X server serve every test of both runs; both are started
+on first use and ended by their pids (and `wineserver -k`) when the run is over.
 """
 import atexit
 import os
@@ -13,6 +14,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build"
+# The stand-in browser and the observer work from outside the program, so one build of them serves
+# both runs.
 TOOLS = BUILD / "win64"
 WORK = BUILD / "e2e"
 PREFIX = WORK / "prefix"
@@ -21,7 +24,28 @@ TITLE = "Orvel Software License Agreement"
 # Control ids of the agreement window.
 LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT, LBL_LANGUAGE_PATH = 100, 101, 102, 103, 104
 
+ARCHES = ("win32", "win64")
+ARCH = os.environ.get("DISCGATE_ARCH", "win32")
 
+
+def program(arch=None):
+    """The program under test: the build for `arch`, by default the one this run tests."""
+    return BUILD / (arch or ARCH) / "discgate.exe"
+
+
+def wine64_loader():
+    """Debian's 64-bit loader, called directly. The `wine` front end, once wine32 is installed,
+    cannot start a 64-bit program whose folder path is longer than 260 characters; this one can."""
+    listing = subprocess.run(["dpkg", "-L", "wine64"], capture_output=True, text=True).stdout
+    loaders = [line for line in listing.splitlines() if line.endswith("/wine64")
+               and os.access(line, os.X_OK) and not os.path.isdir(line)]
+    return loaders[0] if loaders else "wine"
+
+
+def wine32_installed():
+    status = subprocess.run(["dpkg-query", "-W", "-f=${Status}", "wine32:i386"],
+                            capture_output=True, text=True).stdout
+    return "ok installed" in status
 
 
 def windows_path(path):
@@ -39,6 +63,7 @@ class Session:
         self.env.pop("WINELOADERNOEXEC", None)
         self._xvfb = None
         self._server = None
+        self._wine64 = wine64_loader()
 
     def start(self):
         WORK.mkdir(parents=True, exist_ok=True)
@@ -46,7 +71,10 @@ class Session:
             self.env["DISPLAY"] = self.display
         else:
             self._start_xvfb()
-        if not (PREFIX / "system.reg").exists():
+        # A prefix made before wine32 was installed has no syswow64 and starts no program at all
+        # once it is: such a prefix is of the wrong kind and is made anew.
+        wrong_kind = wine32_installed() and not (PREFIX / "drive_c" / "windows" / "syswow64").is_dir()
+        if not (PREFIX / "system.reg").exists() or wrong_kind:
             shutil.rmtree(PREFIX, ignore_errors=True)
             self._quiet(["wineboot", "-i"], timeout=300)
         # A server of our own, started alone: one started by a piped wine call would hold the pipe.
@@ -66,6 +94,21 @@ class Session:
         if not display:
             raise RuntimeError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + display
+
+    def runs_32_bit_programs(self):
+        """Whether this machine runs 32-bit Windows programs, found by running one; with the
+        reason when it does not."""
+        if not wine32_installed():
+            return False, "wine32:i386 is not installed"
+        try:
+            result = subprocess.run(["wine", str(BUILD / "win32" / "observer.exe"), "bits"],
+                                    env=self.env, capture_output=True, text=True, timeout=120)
+        except subprocess.TimeoutExpired:
+            return False, "a 32-bit test program did not end within 2 minutes"
+        if result.returncode == 0 and result.stdout.strip() == "32":
+            return True, ""
+        said = (result.stderr.strip().splitlines() or [f"exit code {result.returncode}"])[-1]
+        return False, f"a 32-bit test program did not run ({said})"
 
     def stop(self):
         if self._server:
@@ -100,9 +143,10 @@ class Session:
         return PREFIX / "drive_c"
 
     # The program under test and the observer.
-    def start_program(self, exe, cwd, extra_env=None):
+    def start_program(self, exe, cwd, extra_env=None, arch=None):
         env = dict(self.env, **(extra_env or {}))
-        return subprocess.Popen(["wine", str(exe)], cwd=str(cwd), env=env,
+        loader = self._wine64 if (arch or ARCH) == "win64" else "wine"
+        return subprocess.Popen([loader, str(exe)], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def inspect(self, *args, timeout=60, cwd=None, extra_env=None):
@@ -129,6 +173,13 @@ class Session:
 
     def wait_window(self, timeout_ms=15000):
         return self.inspect("wait", TITLE, timeout_ms)[0] == 0
+
+    def settle(self, timeout_ms=15000):
+        """Waits until every program started in the prefix has ended; fails when one keeps
+        running, since what it would record cannot be known."""
+        code, others = self.inspect("settle", timeout_ms)
+        if code != 0:
+            raise AssertionError(f"programs still running in the prefix: {others.strip()}")
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,

@@ -1,12 +1,15 @@
 #include "app/form1.h"
 
+#include <new>
+#include <utility>
+
 #include "app/error_report.h"
 #include "app/form1_layout.h"
 #include "app/resource.h"
 #include "app/twips.h"
-#include "launcher/launch_content.h"
-#include "launcher/licence_loader.h"
-#include "launcher/paths.h"
+#include "launcher/acceptance.h"
+#include "launcher/out_of_memory.h"
+#include "launcher/start_up.h"
 #include "platform/error_win.h"
 #include "platform/text_win.h"
 
@@ -16,8 +19,9 @@ namespace {
 constexpr const wchar_t* kClassName = L"discgate.Form1";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW;
 
-// Esc does nothing in this window. A multi-line text box inside a dialog-like window would take
-// it as a request to close the window, so it never reaches the controls.
+// Esc does nothing in this window. A multi-line text box in a window that handles dialog keys
+// takes Esc as a request to close the window, so the key never reaches the controls, and the
+// dialog manager never turns it into IDCANCEL.
 bool IsEscapeKey(const MSG& message) {
   return (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
           message.message == WM_CHAR) &&
@@ -56,23 +60,20 @@ ControlClass ClassFor(ControlKind kind) {
 }  // namespace
 
 int Form1::Run(int showCommand) {
-  // The licence is read before the window exists; without it there is nothing to agree to, so
-  // the window never appears.
-  const Result<std::string> module = m_platform.ModulePath();
-  const Result<Licence> licence = LoadLicence(
-      m_platform, module.ok() ? FolderOf(module.value()) : std::string(),
-      m_platform.PreferredUiLanguages());
-  if (!licence.ok()) {
-    ReportError(nullptr, licence.error());
-    return kExitFailed;
+  {
+    // The licence is read before the window exists; without it there is nothing to agree to, so
+    // the window never appears. Once the text box holds it, no other copy is kept.
+    Result<Licence> licence = LoadLicenceAtStart(m_platform);
+    if (!licence.ok()) {
+      ReportError(nullptr, licence.error());
+      return kExitFailed;
+    }
+    const Status created = Create(std::move(licence.value().text), licence.value().rightToLeft);
+    if (!created.ok()) {
+      ReportError(nullptr, created.error());
+      return kExitFailed;
+    }
   }
-  if (!Create(licence.value().rightToLeft)) {
-    ReportError(nullptr, WithAction(LastError(), "Could not create the window."));
-    return kExitFailed;
-  }
-  // The default limit of about 30,000 characters would cut a long licence short.
-  ::SendMessageW(m_text1, EM_SETLIMITTEXT, 0, 0);
-  ::SetWindowTextW(m_text1, Widen(licence.value().text).c_str());
   ::ShowWindow(m_hwnd, showCommand);
   ::UpdateWindow(m_hwnd);
 
@@ -89,7 +90,8 @@ int Form1::Run(int showCommand) {
   return static_cast<int>(message.wParam);
 }
 
-bool Form1::Create(bool rightToLeft) {
+Status Form1::Create(std::string licenceText, bool rightToLeft) {
+  m_licenceText = std::move(licenceText);
   m_rightToLeft = rightToLeft;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -104,10 +106,12 @@ bool Form1::Create(bool rightToLeft) {
   windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
       m_instance, MAKEINTRESOURCEW(IDI_DISCGATE), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
       ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  if (!::RegisterClassExW(&windowClass)) return false;
+  if (!::RegisterClassExW(&windowClass)) {
+    return WithAction(LastError(), "Could not create the window.");
+  }
 
-  const int dpi = ScreenDpi();
-  RECT frame{0, 0, TwipsToPixels(kForm1Width, dpi), TwipsToPixels(kForm1Height, dpi)};
+  m_dpi = ScreenDpi();
+  RECT frame{0, 0, TwipsToPixels(kForm1Width, m_dpi), TwipsToPixels(kForm1Height, m_dpi)};
   ::AdjustWindowRectEx(&frame, kFrameStyle, FALSE, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -117,24 +121,53 @@ bool Form1::Create(bool rightToLeft) {
   const int x = workArea.left + (workArea.right - workArea.left - width) / 2;
   const int y = workArea.top + (workArea.bottom - workArea.top - height) / 2;
 
-  return ::CreateWindowExW(0, kClassName, kForm1Caption, kFrameStyle, x, y, width, height, nullptr,
-                           nullptr, m_instance, this) != nullptr;
+  if (!::CreateWindowExW(0, kClassName, kForm1Caption, kFrameStyle, x, y, width, height, nullptr,
+                         nullptr, m_instance, this)) {
+    // WM_CREATE says why it failed; otherwise the system does.
+    if (m_createError.description.empty()) m_createError = LastError();
+    return WithAction(m_createError, "Could not create the window.");
+  }
+  return {};
 }
 
-void Form1::CreateFonts(int dpi) {
+bool Form1::OnCreate() {
+  try {
+    CreateFonts();
+    const Status created = CreateControls();
+    if (!created.ok()) {
+      m_createError = created.error();
+      return false;
+    }
+    // The default limit of about 30,000 characters would stop the user's typing in a long licence.
+    ::SendMessageW(m_text1, EM_SETLIMITTEXT, 0, 0);
+    std::wstring text = Widen(m_licenceText);
+    std::string().swap(m_licenceText);
+    // A licence that is not shown whole may not be agreed to.
+    if (!::SetWindowTextW(m_text1, text.c_str())) {
+      m_createError = LastError();
+      return false;
+    }
+    return true;
+  } catch (const std::bad_alloc&) {
+    m_createError = OutOfMemory();
+    return false;
+  }
+}
+
+void Form1::CreateFonts() {
   NONCLIENTMETRICSW metrics{};
   // The size without the field Vista added, which every Windows accepts.
   metrics.cbSize = sizeof metrics;
   if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
     m_messageFont.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
   }
-  m_text1Font.reset(::CreateFontW(-FontPixelHeight(kText1FontSize, dpi), 0, 0, 0, FW_NORMAL, FALSE,
-                                  FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+  m_text1Font.reset(::CreateFontW(-FontPixelHeight(kText1FontSize, m_dpi), 0, 0, 0, FW_NORMAL,
+                                  FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                   kText1FontFace));
 }
 
-void Form1::CreateControls(int dpi) {
+Status Form1::CreateControls() {
   for (const ControlLayout& control : kForm1Controls) {
     ControlClass type = ClassFor(control.kind);
     if (control.kind == ControlKind::TextBox && m_rightToLeft) {
@@ -143,15 +176,17 @@ void Form1::CreateControls(int dpi) {
     }
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0);
     const HWND child = ::CreateWindowExW(
-        type.exStyle, type.className, control.text, style, TwipsToPixels(control.left, dpi),
-        TwipsToPixels(control.top, dpi), TwipsToPixels(control.width, dpi),
-        TwipsToPixels(control.height, dpi), m_hwnd,
+        type.exStyle, type.className, control.text, style, TwipsToPixels(control.left, m_dpi),
+        TwipsToPixels(control.top, m_dpi), TwipsToPixels(control.width, m_dpi),
+        TwipsToPixels(control.height, m_dpi), m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), m_instance, nullptr);
+    if (!child) return LastError();
     const HFONT font = control.kind == ControlKind::TextBox ? m_text1Font.get() : m_messageFont.get();
-    if (child && font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   m_text1 = ::GetDlgItem(m_hwnd, kText1);
   m_focus = m_text1;
+  return {};
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -167,28 +202,34 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     self->m_hwnd = nullptr;
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
-  return self->HandleMessage(message, wParam, lParam);
+  // No exception may cross into the system's code that called this procedure.
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (const std::bad_alloc&) {
+    self->Fail(OutOfMemory());
+    return 0;
+  }
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const int dpi = ScreenDpi();
-      CreateFonts(dpi);
-      CreateControls(dpi);
-      return 0;
-    }
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
     case WM_ACTIVATE:
       OnActivate(wParam);
       return 0;
     case WM_SETFOCUS:
-      if (m_focus) ::SetFocus(m_focus);
+      OnSetFocus();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
       return 0;
     case WM_NEXTDLGCTL:
       OnNextDlgCtl(wParam, lParam);
+      return 0;
+    case WM_CLOSE:
+      // Closing while the acceptance runs would end the program before it is done.
+      if (!m_accepting) Unload(kExitDeclined);
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(m_exitCode);
@@ -207,6 +248,10 @@ void Form1::OnActivate(WPARAM wParam) {
   }
 }
 
+void Form1::OnSetFocus() {
+  if (m_focus) ::SetFocus(m_focus);
+}
+
 void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
   // A multi-line text box asks its parent to move the focus on Tab, as it would ask a dialog.
   const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
@@ -221,35 +266,38 @@ void Form1::OnCommand(int id) {
       OnButton(id);
       break;
     case IDOK:
-      // Enter on a focused button presses it, as in any dialog box; elsewhere it does nothing.
+      // Enter on a focused button presses it; elsewhere it does nothing.
       OnButton(::GetDlgCtrlID(::GetFocus()));
       break;
     default:
-      break;  // IDCANCEL from Esc among them: neither button is the cancel button
+      break;
   }
 }
 
 void Form1::OnButton(int id) {
+  // Once accepted, the answer stands: nothing else is pressed until the acceptance has ended.
+  if (m_accepting) return;
   if (id == kCmdCancel) Unload(kExitDeclined);
   if (id == kCmdAccept) OnAccept();
 }
 
 void Form1::OnAccept() {
-  // The shell may pump messages while it starts something; a second click must not start it twice.
-  if (m_accepting) return;
   m_accepting = true;
-
+  // The shell, and the report of a failure, pump messages while they run; a disabled window
+  // takes no clicks or keys from the user meanwhile.
+  ::EnableWindow(m_hwnd, FALSE);
   m_platform.SetOwner(m_hwnd);
-  const Result<std::string> module = m_platform.ModulePath();
-  const Status launched =
-      module.ok() ? LaunchContent(m_platform, FolderOf(module.value()))
-                  : Status(WithAction(module.error(), "Could not find the program's folder."));
-  if (!launched.ok()) {
-    ReportError(m_hwnd, launched.error());
-    Unload(kExitFailed);
+  const Status accepted = Accept(m_platform);
+  if (!accepted.ok()) {
+    Fail(accepted.error());
     return;
   }
   Unload(kExitAccepted);
+}
+
+void Form1::Fail(const Error& error) {
+  ReportError(m_hwnd, error);
+  Unload(kExitFailed);
 }
 
 void Form1::Unload(int exitCode) {

@@ -2,14 +2,22 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/exit_codes.h"
 #include "platform/platform_win.h"
+#include "platform/result.h"
 #include "platform/unique_handle.h"
 
 namespace discgate {
 
 // The agreement window: the licence in a text box, and a button each to decline and to accept.
-// The program lives as long as this window.
+// The program lives as long as this window. It shows and forwards; the decisions are the
+// launcher's (LoadLicenceAtStart, Accept).
+//
+// It is a plain window that does the few things a dialog box would: it remembers the focused
+// control, moves the focus on WM_NEXTDLGCTL, and lets Enter press a focused button. Esc does
+// nothing: neither button is a cancel button.
 class Form1 {
  public:
   explicit Form1(HINSTANCE instance) : m_instance(instance) {}
@@ -23,24 +31,30 @@ class Form1 {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  bool Create(bool rightToLeft);
-  void CreateFonts(int dpi);
-  void CreateControls(int dpi);
+  Status Create(std::string licenceText, bool rightToLeft);
+  bool OnCreate();
+  Status CreateControls();
+  void CreateFonts();
   void OnActivate(WPARAM wParam);
+  void OnSetFocus();
   void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
   void OnCommand(int id);
   void OnButton(int id);
   void OnAccept();
+  void Fail(const Error& error);
   void Unload(int exitCode);
 
   HINSTANCE m_instance;
   HWND m_hwnd = nullptr;
   HWND m_text1 = nullptr;
   HWND m_focus = nullptr;  // the control to give the focus back to when the window is activated
+  int m_dpi = 96;
   UniqueFont m_messageFont;
   UniqueFont m_text1Font;
   WinPlatform m_platform;
   bool m_rightToLeft = false;  // Text1 reads right to left, for an Arabic or Hebrew licence
+  std::string m_licenceText;   // only until Text1 holds it
+  Error m_createError;         // why WM_CREATE failed
   int m_exitCode = kExitDeclined;
   bool m_accepting = false;
 };

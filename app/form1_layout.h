@@ -15,7 +15,6 @@ inline constexpr int kText1FontSize = 975;  // hundredths of a point
 enum class ControlKind { Label, TextBox, Button };
 
 struct ControlLayout {
-  const wchar_t* name;  // only for readers of this table and of the tests
   ControlKind kind;
   int id;
   int left, top, width, height;  // twips
@@ -23,22 +22,22 @@ struct ControlLayout {
   bool visible;
 };
 
-// Ids stay clear of IDOK (1) and IDCANCEL (2): the dialog manager sends those for Enter and Esc,
-// and neither key may act here.
+// Ids stay clear of IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter and Esc.
 enum ControlId { kLabel1 = 100, kText1, kCmdCancel, kCmdAccept, kLblLanguagePath };
 
 // In tab order: controls are created in this order, which is the order Tab moves through them.
+// Label1, Text1, cmdCancel, cmdAccept, lblLanguagePath.
 inline constexpr ControlLayout kForm1Controls[] = {
-    {L"Label1", ControlKind::Label, kLabel1, 360, 240, 5295, 495,
+    {ControlKind::Label, kLabel1, 360, 240, 5295, 495,
      L"Please read the following license agreement.  Use the scroll bar to view the full text of "
      L"the agreement.",
      true},
-    {L"Text1", ControlKind::TextBox, kText1, 240, 840, 5535, 1815, L"Text1", true},
-    {L"cmdCancel", ControlKind::Button, kCmdCancel, 360, 3120, 2295, 495,
+    {ControlKind::TextBox, kText1, 240, 840, 5535, 1815, L"Text1", true},
+    {ControlKind::Button, kCmdCancel, 360, 3120, 2295, 495,
      L"I decline.  Please exit.", true},
-    {L"cmdAccept", ControlKind::Button, kCmdAccept, 3360, 3120, 2415, 495,
+    {ControlKind::Button, kCmdAccept, 3360, 3120, 2415, 495,
      L"I accept.  Please continue.", true},
-    {L"lblLanguagePath", ControlKind::Label, kLblLanguagePath, 1320, 2760, 3255, 255, L"", false},
+    {ControlKind::Label, kLblLanguagePath, 1320, 2760, 3255, 255, L"", false},
 };
 
 }  // namespace discgate

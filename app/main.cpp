@@ -1,14 +1,26 @@
 #include <windows.h>
-#include <commctrl.h>
 
+#include <new>
+
+#include "app/error_report.h"
+#include "app/exit_codes.h"
 #include "app/form1.h"
+#include "launcher/out_of_memory.h"
+#include "platform/system_library.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/,
                     int nShowCmd) {
-  // Loads version 6 of the common controls, which the manifest asks for, so buttons are themed.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
+  // Before anything can load a DLL: the program's folder and the current directory may hold
+  // files that others wrote.
+  discgate::RestrictDllSearchToSystemFolder();
+  // Version 6 of the common controls, which the manifest asks for, so buttons are themed.
+  discgate::InitialiseCommonControls();
 
-  discgate::Form1 form(hInstance);
-  return form.Run(nShowCmd);
+  try {
+    discgate::Form1 form(hInstance);
+    return form.Run(nShowCmd);
+  } catch (const std::bad_alloc&) {
+    discgate::ReportError(nullptr, discgate::OutOfMemory());
+    return discgate::kExitFailed;
+  }
 }

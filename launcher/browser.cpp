@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "launcher/ascii.h"
 #include "launcher/browser_args.h"
 #include "launcher/paths.h"
 
@@ -11,8 +12,7 @@ namespace {
 constexpr int kProbeAttempts = 100;
 constexpr std::int32_t kLookupFound = 33;  // the shell's codes above 32 mean success
 
-}  // namespace
-
+// Unique to this process, so that two launchers started at once never share one.
 std::string ProbeFileName(std::uint32_t processId, int attempt) {
   char number[16];
   std::string name = "discgate-";
@@ -22,36 +22,49 @@ std::string ProbeFileName(std::uint32_t processId, int attempt) {
   return name + ".html";
 }
 
+bool IsFullPath(std::string_view path) {
+  const bool driveRoot = path.size() > 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+  const bool share = path.size() > 2 && path.substr(0, 2) == "\\\\";
+  return driveRoot || share;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+}  // namespace
+
 ExecutableLookup FindBrowser(Platform& platform) {
   const Result<std::string> folder = platform.GetTempDir();
   if (!folder.ok()) return {};
 
   // The shell answers only for a file that exists. A fresh name keeps any file of the user's
-  // untouched; CreateNewFile refuses to open one that is already there.
+  // untouched; CreateTemporaryFile refuses to open one that is already there.
   for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
     const std::string name = ProbeFileName(platform.ProcessId(), attempt);
-    const std::string probe = JoinPath(folder.value(), name);
-    const Status created = platform.CreateNewFile(probe);
-    if (!created.ok()) {
-      if (created.error().code == kErrorFileExists) continue;
+    Result<std::unique_ptr<TemporaryFile>> probe =
+        platform.CreateTemporaryFile(JoinPath(folder.value(), name));
+    if (!probe.ok()) {
+      if (probe.error().code == kErrorFileExists) continue;
       return {};
     }
-    ExecutableLookup lookup = platform.LookupExecutable(name, folder.value());
-    // A probe that cannot be deleted is an empty file in the temporary folder; the lookup's
-    // answer is good all the same.
-    (void)platform.RemoveFile(probe);
-    return lookup;
+    return platform.LookupExecutable(name, folder.value());
   }
   return {};
 }
 
+bool IsStartableBrowser(Platform& platform, const ExecutableLookup& lookup) {
+  return lookup.code >= kLookupFound && IsFullPath(lookup.program) &&
+         EndsWith(ToLowerAscii(lookup.program), ".exe") && platform.IsFile(lookup.program);
+}
+
 Status OpenInBrowser(Platform& platform, const std::string& page, const std::string& folder) {
   const ExecutableLookup browser = FindBrowser(platform);
-  if (browser.code >= kLookupFound &&
+  if (IsStartableBrowser(platform, browser) &&
       platform.StartProcess(browser.program, BrowserCommandLine(browser.program, page)).ok()) {
     return {};
   }
-  Status opened = platform.ShellOpen(page, folder);
+  Status opened = platform.ShellOpenWebPage(page, folder);
   if (!opened.ok()) return WithAction(opened.error(), "Could not open \"" + page + "\".");
   return {};
 }

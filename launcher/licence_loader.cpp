@@ -7,8 +7,26 @@
 namespace discgate {
 namespace {
 
+// The file is not there, or the place it would be in cannot be reached: a drive with no disc in
+// it, a network path that is gone. The search goes on to the next place. Any other failure means
+// a file is there that cannot be read, and ends the search.
 bool IsMissing(const Error& error) {
-  return error.code == kErrorFileNotFound || error.code == kErrorPathNotFound;
+  switch (error.code) {
+    case kErrorFileNotFound:
+    case kErrorPathNotFound:
+    case kErrorInvalidDrive:
+    case kErrorNotReady:
+    case kErrorRemoteNotListening:
+    case kErrorBadNetPath:
+    case kErrorUnexpectedNetError:
+    case kErrorNetNameDeleted:
+    case kErrorBadNetName:
+    case kErrorNoNetwork:
+    case kErrorNetworkUnreachable:
+      return true;
+    default:
+      return false;
+  }
 }
 
 struct Attempt {
@@ -44,7 +62,8 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
     const Error& error = attempt.bytes.error();
     if (error.code == kErrorFileTooLarge) {
       return WithAction(error, "The licence agreement \"" + attempt.path +
-                                   "\" is too large to show (more than 16 MB).");
+                                   "\" is too large to show (more than " +
+                                   std::to_string(kMaxLicenceBytes >> 20) + " MB).");
     }
     return WithAction(error, "Could not read the licence agreement \"" + attempt.path + "\".");
   }

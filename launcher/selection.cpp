@@ -9,8 +9,17 @@ bool IsIndexPage(std::string_view name) {
 
 bool IsSplashProgram(std::string_view name) { return name == "splash.exe"; }
 
+bool IsWindowsFileName(std::string_view name) {
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 0x20) return false;
+    if (std::string_view("\"<>|*?:/\\").find(c) != std::string_view::npos) return false;
+  }
+  return !name.empty();
+}
+
 std::optional<ContentChoice> ChooseContent(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
+    if (!IsWindowsFileName(name)) continue;
     if (IsIndexPage(name)) return ContentChoice{ContentKind::IndexPage, name};
     if (IsSplashProgram(name)) return ContentChoice{ContentKind::SplashProgram, name};
   }

@@ -19,6 +19,11 @@ bool IsIndexPage(std::string_view name);
 // The splash program: exactly "splash.exe", in lower case.
 bool IsSplashProgram(std::string_view name);
 
+// Whether a name could have been made on Windows: no control character and none of " < > | * ?
+// : / \. A stick or image written on another system can carry such names; they would change the
+// meaning of a command line, so they are passed over like any name that matches no rule.
+bool IsWindowsFileName(std::string_view name);
+
 // The first name, in the order given, that passes either rule; nothing when none does.
 std::optional<ContentChoice> ChooseContent(const std::vector<std::string>& names);
 

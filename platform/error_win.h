@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "platform/result.h"
 
 namespace discgate {
 
-// The error with the system's own message for a Windows error number.
-Error SystemError(DWORD code);
+// The error with the system's own message for a Windows error number. `subject` (a file's path)
+// stands in for the message's inserts, as in "Bad EXE format for %1."; without one they read
+// "the file". Error 0 means the system gave no reason; it is reported as a failure all the same.
+Error SystemError(DWORD code, std::string_view subject = {});
 // The calling thread's last error; call it on the line right after the failing call.
-Error LastError();
+Error LastError(std::string_view subject = {});
 
 }  // namespace discgate

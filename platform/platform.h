@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,13 @@ namespace discgate {
 struct ExecutableLookup {
   std::int32_t code = 0;
   std::string program;
+};
+
+// A file that lives only while this object does: the system deletes it when the last handle to it
+// closes, also when the process is ended in the middle of its work.
+class TemporaryFile {
+ public:
+  virtual ~TemporaryFile() = default;
 };
 
 // Everything the launcher needs from the operating system. Texts are UTF-8; the Windows
@@ -34,15 +42,19 @@ class Platform {
   virtual Result<std::vector<std::string>> ListFiles(const std::string& folder) = 0;
   // The user's temporary folder, with its trailing separator.
   virtual Result<std::string> GetTempDir() = 0;
-  // Creates an empty file; fails with kErrorFileExists rather than touch an existing one.
-  virtual Status CreateNewFile(const std::string& path) = 0;
-  virtual Status RemoveFile(const std::string& path) = 0;
+  // Creates an empty temporary file; fails with kErrorFileExists rather than touch an existing one.
+  virtual Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) = 0;
+  // Whether a file (not a folder) exists at a full path.
+  virtual bool IsFile(const std::string& path) = 0;
 
   virtual ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) = 0;
   // Starts a program without waiting for it and without keeping any handle to it.
   virtual Status StartProcess(const std::string& program, const std::string& commandLine) = 0;
   // The shell's "open" on a file, with a working folder for what it starts.
   virtual Status ShellOpen(const std::string& file, const std::string& folder) = 0;
+  // The shell's "open" on a file as a web page, whatever its name says it is: a page named
+  // index.exe or index.hta goes to the web-page handler, or nowhere, and never runs.
+  virtual Status ShellOpenWebPage(const std::string& page, const std::string& folder) = 0;
 
   // The user's preferred UI languages as BCP 47 tags ("de-AT"), most preferred first.
   virtual std::vector<std::string> PreferredUiLanguages() = 0;

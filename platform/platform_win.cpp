@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/com_apartment.h"
 #include "platform/error_win.h"
+#include "platform/shell_codes.h"
 #include "platform/system_library.h"
 #include "platform/text_win.h"
 #include "platform/trim_at_null.h"
@@ -25,6 +27,32 @@ std::wstring FileApiPath(const std::string& path) {
     return L"\\\\?\\UNC\\" + wide.substr(2);
   }
   return wide;
+}
+
+// Open for the lifetime of the object; the system deletes the file when the handle closes.
+class WinTemporaryFile final : public TemporaryFile {
+ public:
+  explicit WinTemporaryFile(UniqueFile file) : m_file(std::move(file)) {}
+
+ private:
+  UniqueFile m_file;
+};
+
+// The shell's "open", and the error it means when it fails.
+Status ShellExecuteOpen(SHELLEXECUTEINFOW& info, const std::string& file) {
+  using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+  const auto shellExecute = SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
+  if (!shellExecute) return LastError();
+  const ComApartment com;
+  if (shellExecute(&info)) return {};
+  const DWORD error = ::GetLastError();
+  // Some shells leave the last error unset, or set it to the old-style code they return, which
+  // reads as another Windows error; both are mapped to the error the code means.
+  const auto code = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
+  if (error == ERROR_SUCCESS || (error == code && code <= 32)) {
+    return SystemError(ShellCodeToError(code), file);
+  }
+  return SystemError(error, file);
 }
 
 }  // namespace
@@ -47,9 +75,11 @@ Result<std::string> WinPlatform::ModulePath() {
 std::uint32_t WinPlatform::ProcessId() { return ::GetCurrentProcessId(); }
 
 Result<std::string> WinPlatform::ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
-  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  // Shared with everyone, so a licence that an editor holds open is still shown.
+  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file) return LastError();
+  if (!file) return LastError(path);
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) return LastError();
   if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes) return SystemError(ERROR_FILE_TOO_LARGE);
@@ -98,16 +128,19 @@ Result<std::string> WinPlatform::GetTempDir() {
   return Narrow(TrimAtNull(std::wstring_view(buffer, length)));
 }
 
-Status WinPlatform::CreateNewFile(const std::string& path) {
-  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_TEMPORARY, nullptr));
-  if (!file) return LastError();
-  return {};
+Result<std::unique_ptr<TemporaryFile>> WinPlatform::CreateTemporaryFile(const std::string& path) {
+  // Shared with everyone, so the shell can look at it while it is held open.
+  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                CREATE_NEW, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                nullptr));
+  if (!file) return LastError(path);
+  return std::unique_ptr<TemporaryFile>(std::make_unique<WinTemporaryFile>(std::move(file)));
 }
 
-Status WinPlatform::RemoveFile(const std::string& path) {
-  if (!::DeleteFileW(FileApiPath(path).c_str())) return LastError();
-  return {};
+bool WinPlatform::IsFile(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(FileApiPath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 ExecutableLookup WinPlatform::LookupExecutable(const std::string& file, const std::string& folder) {
@@ -134,7 +167,7 @@ Status WinPlatform::StartProcess(const std::string& program, const std::string& 
   PROCESS_INFORMATION process{};
   if (!::CreateProcessW(application.c_str(), writableLine.data(), nullptr, nullptr, FALSE,
                         NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
-    return LastError();
+    return LastError(program);
   }
   // The browser outlives us; we neither wait for it nor keep it.
   UniqueKernelHandle processHandle(process.hProcess);
@@ -154,16 +187,23 @@ Status WinPlatform::ShellOpen(const std::string& file, const std::string& folder
   info.lpFile = wideFile.c_str();
   info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
   info.nShow = SW_SHOWNORMAL;
-  using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-  const auto shellExecute = SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
-  if (!shellExecute) return LastError();
-  const ComApartment com;
-  if (shellExecute(&info)) return {};
-  DWORD error = ::GetLastError();
-  // Some shells leave the last error unset and report only the old-style code, whose small
-  // values match the Windows error numbers.
-  if (error == ERROR_SUCCESS) error = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
-  return SystemError(error == ERROR_SUCCESS ? ERROR_FILE_NOT_FOUND : error);
+  return ShellExecuteOpen(info, file);
+}
+
+Status WinPlatform::ShellOpenWebPage(const std::string& page, const std::string& folder) {
+  const std::wstring widePage = Widen(page);
+  const std::wstring wideFolder = Widen(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  // The class decides the handler, not the name: the file is opened as a web page or not at all.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | SEE_MASK_CLASSNAME;
+  info.hwnd = m_owner;
+  info.lpVerb = L"open";
+  info.lpFile = widePage.c_str();
+  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
+  info.lpClass = L".html";
+  info.nShow = SW_SHOWNORMAL;
+  return ShellExecuteOpen(info, page);
 }
 
 std::vector<std::string> WinPlatform::PreferredUiLanguages() {
@@ -171,9 +211,9 @@ std::vector<std::string> WinPlatform::PreferredUiLanguages() {
   // Vista and later keep a list of UI languages; looked up by name so the program still starts
   // on Windows XP, which has one UI language only.
   using GetLanguages = BOOL(WINAPI*)(DWORD, ULONG*, wchar_t*, ULONG*);
-  constexpr DWORD kMuiLanguageName = 0x8;
-  const auto getLanguages = reinterpret_cast<GetLanguages>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "GetUserPreferredUILanguages")));
+  constexpr DWORD kMuiLanguageName = 0x8;  // MUI_LANGUAGE_NAME: "de-AT", not a number
+  const auto getLanguages =
+      SystemFunctionAs<GetLanguages>(L"kernel32.dll", "GetUserPreferredUILanguages");
   ULONG count = 0;
   ULONG size = 0;
   if (getLanguages && getLanguages(kMuiLanguageName, &count, nullptr, &size) && size > 0) {
@@ -187,11 +227,15 @@ std::vector<std::string> WinPlatform::PreferredUiLanguages() {
     }
   }
   const LCID locale = MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT);
-  wchar_t language[9] = {};
-  if (::GetLocaleInfoW(locale, LOCALE_SISO639LANGNAME, language, 9)) {
+  // ISO 639 and 3166 names are at most 8 letters and a NUL.
+  constexpr int kIsoNameSize = 9;
+  wchar_t language[kIsoNameSize] = {};
+  if (::GetLocaleInfoW(locale, LOCALE_SISO639LANGNAME, language, kIsoNameSize)) {
     std::wstring tag = language;
-    wchar_t region[9] = {};
-    if (::GetLocaleInfoW(locale, LOCALE_SISO3166CTRYNAME, region, 9)) tag += L"-" + std::wstring(region);
+    wchar_t region[kIsoNameSize] = {};
+    if (::GetLocaleInfoW(locale, LOCALE_SISO3166CTRYNAME, region, kIsoNameSize)) {
+      tag += L"-" + std::wstring(region);
+    }
     languages.push_back(Narrow(tag));
   }
   return languages;

@@ -8,8 +8,7 @@ namespace discgate {
 
 class WinPlatform final : public Platform {
  public:
-  // Windows the shell starts programs for are owned by `owner`, so its error boxes sit on top.
-  explicit WinPlatform(HWND owner = nullptr) : m_owner(owner) {}
+  // Windows the shell shows while it starts something are owned by `owner`, so they sit on top.
   void SetOwner(HWND owner) { m_owner = owner; }
 
   Result<std::string> ModulePath() override;
@@ -17,16 +16,17 @@ class WinPlatform final : public Platform {
   Result<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) override;
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
   Result<std::string> GetTempDir() override;
-  Status CreateNewFile(const std::string& path) override;
-  Status RemoveFile(const std::string& path) override;
+  Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) override;
+  bool IsFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;
   Status ShellOpen(const std::string& file, const std::string& folder) override;
+  Status ShellOpenWebPage(const std::string& page, const std::string& folder) override;
   std::vector<std::string> PreferredUiLanguages() override;
   std::string AnsiToUtf8(std::string_view bytes) override;
 
  private:
-  HWND m_owner;
+  HWND m_owner = nullptr;
 };
 
 }  // namespace discgate

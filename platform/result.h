@@ -9,10 +9,21 @@ namespace discgate {
 
 // Windows error numbers the decisions need to tell apart. They are plain numbers here so that
 // code without <windows.h> can compare against what the platform reports.
+// platform/error_win.cpp checks each against the value in the Windows headers.
 inline constexpr std::uint32_t kErrorFileNotFound = 2;
 inline constexpr std::uint32_t kErrorPathNotFound = 3;
+inline constexpr std::uint32_t kErrorNotEnoughMemory = 8;
+inline constexpr std::uint32_t kErrorInvalidDrive = 15;
+inline constexpr std::uint32_t kErrorNotReady = 21;
+inline constexpr std::uint32_t kErrorRemoteNotListening = 51;
+inline constexpr std::uint32_t kErrorBadNetPath = 53;
+inline constexpr std::uint32_t kErrorUnexpectedNetError = 59;
+inline constexpr std::uint32_t kErrorNetNameDeleted = 64;
+inline constexpr std::uint32_t kErrorBadNetName = 67;
 inline constexpr std::uint32_t kErrorFileExists = 80;
 inline constexpr std::uint32_t kErrorFileTooLarge = 223;
+inline constexpr std::uint32_t kErrorNoNetwork = 1222;
+inline constexpr std::uint32_t kErrorNetworkUnreachable = 1231;
 
 // A failure as the user is told of it: the system's error number with its message, and what the
 // program was trying to do when it happened.

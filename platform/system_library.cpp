@@ -1,10 +1,32 @@
 #include "platform/system_library.h"
 
-#include <objbase.h>
+#include <commctrl.h>
 
 #include <string>
 
 namespace discgate {
+namespace {
+
+// LOAD_LIBRARY_SEARCH_SYSTEM32, which the headers for older Windows lack.
+constexpr DWORD kSearchSystem32 = 0x00000800;
+
+// kernel32 is mapped into every process before its first instruction, from the system folder.
+FARPROC Kernel32Function(const char* name) {
+  return ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), name);
+}
+
+}  // namespace
+
+void RestrictDllSearchToSystemFolder() {
+  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+  using SetDllDirectoryFunction = BOOL(WINAPI*)(const wchar_t*);
+  const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+      reinterpret_cast<void*>(Kernel32Function("SetDefaultDllDirectories")));
+  if (setDefault && setDefault(kSearchSystem32)) return;
+  const auto setDirectory = reinterpret_cast<SetDllDirectoryFunction>(
+      reinterpret_cast<void*>(Kernel32Function("SetDllDirectoryW")));
+  if (setDirectory) setDirectory(L"");
+}
 
 FARPROC SystemFunction(const wchar_t* dll, const char* name) {
   wchar_t folder[MAX_PATH] = {};
@@ -15,20 +37,15 @@ FARPROC SystemFunction(const wchar_t* dll, const char* name) {
   return module ? ::GetProcAddress(module, name) : nullptr;
 }
 
-ComApartment::ComApartment() {
-  using Initialise = HRESULT(WINAPI*)(void*, DWORD);
-  if (const auto initialise = SystemFunctionAs<Initialise>(L"ole32.dll", "CoInitializeEx")) {
-    m_initialised =
-        SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-  }
-}
-
-ComApartment::~ComApartment() {
-  using Uninitialise = void(WINAPI*)();
-  if (!m_initialised) return;
-  if (const auto uninitialise = SystemFunctionAs<Uninitialise>(L"ole32.dll", "CoUninitialize")) {
-    uninitialise();
-  }
+bool InitialiseCommonControls() {
+  // After RestrictDllSearchToSystemFolder the name is looked for in the system folder only.
+  const HMODULE module = ::LoadLibraryW(L"comctl32.dll");
+  if (!module) return false;
+  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = reinterpret_cast<InitFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(module, "InitCommonControlsEx")));
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  return init && init(&controls);
 }
 
 }  // namespace discgate

@@ -4,6 +4,12 @@
 
 namespace discgate {
 
+// Makes every DLL that this process loads from now on come from the system folder, never from the
+// program's folder or the current directory, which others may be able to write. Called first
+// thing: on Windows 7 with KB2533623 and later through SetDefaultDllDirectories; where that is
+// missing, SetDllDirectory("") at least drops the current directory from the search.
+void RestrictDllSearchToSystemFolder();
+
 // A function of a Windows DLL that is needed only once the user accepts (shell32, ole32).
 // Loading those DLLs at start would cost every user time before the window shows. The DLL is
 // taken from the system folder by its full path, never from the disc beside the program, and
@@ -15,16 +21,9 @@ Function SystemFunctionAs(const wchar_t* dll, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemFunction(dll, name)));
 }
 
-// COM for the calling thread while it lives: the shell's "open" may load extensions that need it.
-class ComApartment {
- public:
-  ComApartment();
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment();
-
- private:
-  bool m_initialised = false;
-};
+// Loads the common controls and registers their window classes. Loaded by name, not by path: the
+// manifest's activation context then gives version 6 (themed buttons), which a full path to the
+// system folder's comctl32.dll (version 5) would bypass.
+bool InitialiseCommonControls();
 
 }  // namespace discgate

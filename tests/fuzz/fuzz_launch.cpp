@@ -1,6 +1,6 @@
-// Any folder listing, browser path and page: the choice is the first name that passes a rule, the
-// command line is the browser's prefix and then the page whole (quoted when it holds blanks), and
-// joining never loses or doubles a separator.
+// Any folder listing, browser path and program folder: the choice is the first name Windows could
+// have made that passes a rule, and the browser, splitting its command line as its C runtime does,
+// receives exactly its prefix's words and then the page's path as one argument, unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 #include "launcher/browser_args.h"
 #include "launcher/paths.h"
 #include "launcher/selection.h"
+#include "tests/unit/crt_command_line.h"
 
 namespace {
 
@@ -28,39 +29,56 @@ std::vector<std::string> Split(std::string_view text, char separator) {
   }
 }
 
+// A folder path as Windows reports it: no control characters and none of " < > | * ?.
+bool IsWindowsFolder(std::string_view folder) {
+  for (const char c : folder) {
+    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\"<>|*?").find(c) != std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::vector<std::string> Words(std::string_view prefix) {
+  std::vector<std::string> words;
+  for (const std::string& word : Split(prefix, ' ')) {
+    if (!word.empty()) words.push_back(word);
+  }
+  return words;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace discgate;
-  // Input: names separated by LF, a NUL, then a browser path, a NUL, then the page.
+  // Input: names separated by LF, a NUL, then a browser path, a NUL, then the program's folder.
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::vector<std::string> fields = Split(input, '\0');
   const std::vector<std::string> names = Split(fields[0], '\n');
   const std::string browser = fields.size() > 1 ? fields[1] : "";
-  const std::string page = fields.size() > 2 ? fields[2] : "";
+  const std::string folder = fields.size() > 2 ? fields[2] : "";
 
   const auto choice = ChooseContent(names);
+  const std::string* expected = nullptr;
   for (const std::string& name : names) {
-    if (IsIndexPage(name) || IsSplashProgram(name)) {
-      Require(choice && choice->name == name);
-      Require((choice->kind == ContentKind::IndexPage) == IsIndexPage(name));
+    if (IsWindowsFileName(name) && (IsIndexPage(name) || IsSplashProgram(name))) {
+      expected = &name;
       break;
     }
   }
-  if (!choice) {
-    for (const std::string& name : names) Require(!IsIndexPage(name) && !IsSplashProgram(name));
-  }
+  Require(choice.has_value() == (expected != nullptr));
+  if (!choice) return 0;
+  Require(choice->name == *expected);
+  Require((choice->kind == ContentKind::IndexPage) == IsIndexPage(*expected));
 
-  const std::string_view prefix = GetBrowserArgs(browser);
-  const std::string commandLine = BrowserCommandLine(browser, page);
-  Require(commandLine.compare(0, prefix.size(), prefix) == 0);
-  const std::string_view rest = std::string_view(commandLine).substr(prefix.size());
-  const bool blanks = page.find_first_of(" \t") != std::string::npos;
-  Require(rest == (blanks ? "\"" + page + "\"" : page));
+  const std::string page = JoinPath(folder, choice->name);
+  Require(page.size() >= folder.size() + choice->name.size());
+  Require(page.compare(page.size() - choice->name.size(), choice->name.size(), choice->name) == 0);
+  if (!IsWindowsFolder(folder) || choice->kind != ContentKind::IndexPage) return 0;
 
-  const std::string joined = JoinPath(page, browser);
-  Require(joined.size() >= page.size() + browser.size());
-  Require(joined.compare(0, page.size(), page) == 0);
-  Require(joined.compare(joined.size() - browser.size(), browser.size(), browser) == 0);
+  std::vector<std::string> arguments{""};
+  for (std::string& word : Words(GetBrowserArgs(browser))) arguments.push_back(std::move(word));
+  arguments.push_back(page);
+  Require(testing::SplitLikeTheCRuntime(BrowserCommandLine(browser, page)) == arguments);
   return 0;
 }

@@ -2,6 +2,9 @@
 
 #include "launcher/browser.h"
 #include "launcher/browser_args.h"
+#include "launcher/paths.h"
+#include "platform/shell_codes.h"
+#include "tests/unit/crt_command_line.h"
 #include "tests/unit/fake_platform.h"
 
 namespace discgate {
@@ -28,6 +31,34 @@ TEST(BrowserArgs, TheCommandLineIsThePrefixThenThePageQuotedOnlyWhenItHoldsBlank
   EXPECT_EQ(BrowserCommandLine(ie, "E:\\a&b(1)\\index.htm"), " -nohome E:\\a&b(1)\\index.htm");
 }
 
+TEST(BrowserArgs, TheBrowserReceivesItsPrefixWordsAndThenThePageAsOneArgumentUnchanged) {
+  // Split as the browser's C runtime splits it; the command line begins with a blank, so the
+  // program name it sees is empty.
+  const struct {
+    const char* browser;
+    std::vector<std::string> words;
+  } browsers[] = {{"C:\\IE\\IEXPLORE.EXE", {"-nohome"}},
+                  {"C:\\NETSCAPE.EXE", {}},
+                  {"C:\\netscp.exe", {"-url"}},
+                  {"C:\\Firefox\\firefox.exe", {}}};
+  const char* folders[] = {"E:\\",          "E:\\setup",  "E:\\My Disc", "\\\\server\\share\\a b\\",
+                           "E:\\a\\\\ b\\", "E:\\tab\there", "E:\\& ^%!',;=()[]{}~ \xC3\x9C"};
+  const char* names[] = {"index.htm", "index \xC3\xBC.htm", "Index", "index  two.htm"};
+  for (const auto& browser : browsers) {
+    for (const char* folder : folders) {
+      for (const char* name : names) {
+        const std::string page = JoinPath(folder, name);
+        std::vector<std::string> expected{""};
+        expected.insert(expected.end(), browser.words.begin(), browser.words.end());
+        expected.push_back(page);
+        EXPECT_EQ(testing::SplitLikeTheCRuntime(BrowserCommandLine(browser.browser, page)),
+                  expected)
+            << page;
+      }
+    }
+  }
+}
+
 TEST(FindBrowser, AsksAboutAProbeThatExistsAndLeavesNoneBehind) {
   testing::FakePlatform platform;
   const ExecutableLookup browser = FindBrowser(platform);
@@ -37,6 +68,16 @@ TEST(FindBrowser, AsksAboutAProbeThatExistsAndLeavesNoneBehind) {
   EXPECT_EQ(platform.lookedUpWhileExisting[0], "C:\\Temp\\discgate-1f4-0.html");
   EXPECT_EQ(platform.removed, platform.lookedUpWhileExisting);
   EXPECT_TRUE(platform.files.empty());
+}
+
+TEST(FindBrowser, TheProbeIsHeldOpenUntilTheLookupIsOver) {
+  // Held, not deleted afterwards: the system removes it as the handle closes, so nothing is left
+  // even when the process is ended in the middle of the lookup.
+  testing::FakePlatform platform;
+  platform.association = {31, ""};
+  FindBrowser(platform);
+  EXPECT_EQ(platform.lookedUpWhileExisting.size(), 1u);
+  EXPECT_EQ(platform.removed, platform.lookedUpWhileExisting);
 }
 
 TEST(FindBrowser, NeverTouchesAFileThatIsAlreadyThere) {
@@ -78,15 +119,46 @@ TEST(OpenInBrowser, StartsTheDefaultBrowserWithItsPrefixAndThePage) {
   EXPECT_TRUE(platform.opened.empty());
 }
 
-TEST(OpenInBrowser, WithoutABrowserThePageGoesToTheShell) {
+TEST(OpenInBrowser, WithoutABrowserThePageGoesToTheShellAsAWebPage) {
   for (const std::int32_t code : {0, 2, 31, 32}) {
     testing::FakePlatform platform;
     platform.association = {code, "C:\\stale\\iexplore.exe"};
+    platform.programs.insert("C:\\stale\\iexplore.exe");
     ASSERT_TRUE(OpenInBrowser(platform, "E:\\setup\\index.htm", "E:\\setup").ok()) << code;
     EXPECT_TRUE(platform.started.empty()) << code;
     ASSERT_EQ(platform.opened.size(), 1u) << code;
     EXPECT_EQ(platform.opened[0].file, "E:\\setup\\index.htm");
     EXPECT_EQ(platform.opened[0].folder, "E:\\setup");
+    EXPECT_TRUE(platform.opened[0].asWebPage);
+  }
+}
+
+TEST(OpenInBrowser, OnlyAFullPathToAnExistingExeIsStartedAsTheBrowser) {
+  const struct {
+    const char* program;
+    bool exists;
+    bool started;
+  } cases[] = {
+      {"C:\\Browser\\browser.exe", true, true},
+      {"C:\\Browser\\BROWSER.EXE", true, true},
+      {"\\\\server\\apps\\browser.exe", true, true},
+      {"C:\\Browser\\browser.exe", false, false},  // the association outlived the browser
+      {"browser.exe", true, false},                  // would be searched for in folders others write
+      {"Browser\\browser.exe", true, false},
+      {"C:browser.exe", true, false},                // relative to drive C's current directory
+      {"C:\\Browser\\open.cmd", true, false},        // a command interpreter would read the page
+      {"C:\\Browser\\open.bat", true, false},
+      {"C:\\Browser\\page.htm", true, false},
+      {"", true, false},
+  };
+  for (const auto& each : cases) {
+    testing::FakePlatform platform;
+    platform.association = {42, each.program};
+    platform.programs = {};
+    if (each.exists) platform.programs.insert(each.program);
+    ASSERT_TRUE(OpenInBrowser(platform, "E:\\index.htm", "E:\\").ok());
+    EXPECT_EQ(platform.started.size(), each.started ? 1u : 0u) << each.program;
+    EXPECT_EQ(platform.opened.size(), each.started ? 0u : 1u) << each.program;
   }
 }
 
@@ -107,6 +179,18 @@ TEST(OpenInBrowser, WhenTheShellFailsTooThePageAndTheReasonAreReported) {
   EXPECT_EQ(status.error().code, 1155u);
   EXPECT_EQ(status.error().action, "Could not open \"E:\\index.htm\".");
   EXPECT_TRUE(platform.files.empty());
+}
+
+TEST(ShellCodes, OldStyleShellCodesAreReportedAsTheWindowsErrorsTheyMean) {
+  EXPECT_EQ(ShellCodeToError(31), 1155u);  // no association, not "a device is not functioning"
+  EXPECT_EQ(ShellCodeToError(27), 1155u);
+  EXPECT_EQ(ShellCodeToError(26), 32u);
+  for (const std::uint32_t dde : {28u, 29u, 30u}) EXPECT_EQ(ShellCodeToError(dde), 1156u);
+  EXPECT_EQ(ShellCodeToError(32), 1157u);
+  EXPECT_EQ(ShellCodeToError(0), 8u);
+  EXPECT_EQ(ShellCodeToError(8), 8u);
+  EXPECT_EQ(ShellCodeToError(11), 193u);
+  for (const std::uint32_t same : {2u, 3u, 5u}) EXPECT_EQ(ShellCodeToError(same), same);
 }
 
 }  // namespace

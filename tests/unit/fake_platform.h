@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,20 +21,25 @@ class FakePlatform : public Platform {
   struct Opened {
     std::string file;
     std::string folder;
+    bool asWebPage;
   };
 
-  std::string modulePath = "E:\\discgate.exe";
+  Result<std::string> modulePath = std::string("E:\\discgate.exe");
+  std::vector<std::string> languages{"en-US"};
   std::map<std::string, std::string> files;
   std::map<std::string, std::vector<std::string>> folders;
   std::map<std::string, Error> unreadable;
   Result<std::string> tempDir = std::string("C:\\Temp\\");
   std::optional<Error> createFails;
   ExecutableLookup association{42, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE"};
+  std::set<std::string> programs{association.program};  // executable files that exist
   std::optional<Error> startFails;
   std::optional<Error> openFails;
+  bool outOfMemory = false;  // reading a file or a folder throws std::bad_alloc
 
   std::vector<std::string> lookedUpWhileExisting;  // probe paths that existed at lookup time
-  std::vector<std::string> removed;
+  std::vector<std::string> removed;                // temporary files, as they were released
+  std::vector<std::string> read;                   // every path a read was tried on
   std::vector<Started> started;
   std::vector<Opened> opened;
 
@@ -42,12 +48,12 @@ class FakePlatform : public Platform {
   Result<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) override;
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
   Result<std::string> GetTempDir() override { return tempDir; }
-  Status CreateNewFile(const std::string& path) override;
-  Status RemoveFile(const std::string& path) override;
+  Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) override;
+  bool IsFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;
   Status ShellOpen(const std::string& file, const std::string& folder) override;
-  std::vector<std::string> languages{"en-US"};
+  Status ShellOpenWebPage(const std::string& page, const std::string& folder) override;
   std::vector<std::string> PreferredUiLanguages() override { return languages; }
   // Latin-1 stands in for the ANSI code page.
   std::string AnsiToUtf8(std::string_view bytes) override;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "launcher/acceptance.h"
 #include "launcher/launch_content.h"
 #include "launcher/paths.h"
 #include "launcher/selection.h"
@@ -40,6 +41,22 @@ TEST(Selection, TheFirstFileThatPassesEitherRuleWins) {
   EXPECT_FALSE(ChooseContent({}));
 }
 
+TEST(Selection, ANameWindowsCouldNotHaveMadeIsPassedOver) {
+  // Names from a stick or image written on another system.
+  for (const char* name : {"index\".htm", "index<1>.htm", "index|x.htm", "index*.htm",
+                           "index?.htm", "index:x.htm", "index\x01.htm", "index\t.htm",
+                           "index\n.htm", "splash.exe\r"}) {
+    EXPECT_FALSE(IsWindowsFileName(name)) << name;
+    EXPECT_FALSE(ChooseContent({name})) << name;
+  }
+  const auto next = ChooseContent({"index\".htm", "index.htm"});
+  ASSERT_TRUE(next);
+  EXPECT_EQ(next->name, "index.htm");
+  for (const char* name : {"index.htm", "index ü 許可 & ^%!',;=()[]{}~.htm", "Index"}) {
+    EXPECT_TRUE(IsWindowsFileName(name)) << name;
+  }
+}
+
 TEST(Paths, FolderAndNameAreJoinedByExactlyOneSeparator) {
   EXPECT_EQ(JoinPath("E:\\", "index.htm"), "E:\\index.htm");
   EXPECT_EQ(JoinPath("E:\\setup", "index.htm"), "E:\\setup\\index.htm");
@@ -71,6 +88,7 @@ TEST(LaunchContent, SplashStartsByItsFullPathInItsOwnFolderAndNothingElseStarts)
   ASSERT_EQ(platform.opened.size(), 1u);
   EXPECT_EQ(platform.opened[0].file, "E:\\splash.exe");
   EXPECT_EQ(platform.opened[0].folder, "E:\\");
+  EXPECT_FALSE(platform.opened[0].asWebPage);
 }
 
 TEST(LaunchContent, AFolderWithNothingToStartEndsQuietly) {
@@ -98,6 +116,32 @@ TEST(LaunchContent, ASplashThatCannotStartIsReported) {
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error().code, 193u);
   EXPECT_EQ(status.error().action, "Could not start \"E:\\splash.exe\".");
+}
+
+TEST(Acceptance, StartsTheContentOfTheProgramsOwnFolder) {
+  testing::FakePlatform platform;
+  platform.modulePath = std::string("E:\\setup\\discgate.exe");
+  platform.folders["E:\\setup"] = {"index.htm"};
+  ASSERT_TRUE(Accept(platform).ok());
+  ASSERT_EQ(platform.started.size(), 1u);
+  EXPECT_EQ(platform.started[0].commandLine, " -nohome E:\\setup\\index.htm");
+}
+
+TEST(Acceptance, FailuresComeBackAsErrorsToReport) {
+  testing::FakePlatform noModule;
+  noModule.modulePath = testing::FakeError(122);
+  Status status = Accept(noModule);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().action, "Could not find the program's folder.");
+
+  testing::FakePlatform noMemory;
+  noMemory.folders["E:\\"] = {"index.htm"};
+  noMemory.outOfMemory = true;
+  status = Accept(noMemory);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().code, kErrorNotEnoughMemory);
+  EXPECT_EQ(status.error().action, "There is not enough memory to go on.");
+  EXPECT_TRUE(noMemory.started.empty());
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "launcher/licence_loader.h"
+#include "platform/platform.h"
+
+namespace discgate {
+
+// What the program does before its window exists: finds its own folder and the user's languages
+// and loads the licence agreement (License.txt, or the one in the user's language). Every failure,
+// running out of memory among them, comes back as an Error for the window to report.
+Result<Licence> LoadLicenceAtStart(Platform& platform);
+
+}  // namespace discgate

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "launcher/licence_languages.h"
+
+namespace discgate {
+namespace {
+
+std::vector<std::string> FileNames(const std::vector<std::string>& languages) {
+  const std::vector<LicenceCandidate> candidates = LicenceCandidates(languages);
+  std::vector<std::string> names(candidates.size());
+  std::transform(candidates.begin(), candidates.end(), names.begin(),
+                 [](const LicenceCandidate& candidate) { return candidate.fileName; });
+  return names;
+}
+
+TEST(LicenceLanguages, EachLanguageFallsBackToItsBareLanguageBeforeTheNext) {
+  EXPECT_EQ(FileNames({"de-AT", "fr-CA", "DE"}),
+            (std::vector<std::string>{"License.de-AT.txt", "License.de.txt", "License.fr-CA.txt",
+                                      "License.fr.txt", "License.txt"}));
+  EXPECT_EQ(FileNames({"zh-Hant-TW"}),
+            (std::vector<std::string>{"License.zh-Hant-TW.txt", "License.zh-Hant.txt",
+                                      "License.zh.txt", "License.txt"}));
+  // A singleton left at the end ("-u") is dropped with the subtag after it.
+  EXPECT_EQ(FileNames({"de-DE-u-co-phonebk"}),
+            (std::vector<std::string>{"License.de-DE-u-co-phonebk.txt", "License.de-DE-u-co.txt",
+                                      "License.de-DE.txt", "License.de.txt", "License.txt"}));
+  EXPECT_EQ(FileNames({}), std::vector<std::string>{"License.txt"});
+}
+
+TEST(LicenceLanguages, MalformedTagsNeverBecomeFileNames) {
+  EXPECT_EQ(FileNames({"", "-", "de--AT", "de-", "..\\..\\x", "de_AT", "d", "deutsch", "pt-BR/x",
+                       "en-verylongsubtag", std::string(90, 'a')}),
+            std::vector<std::string>{"License.txt"});
+}
+
+TEST(LicenceLanguages, ScriptThenLanguageDecidesRightToLeft) {
+  for (const char* tag : {"ar", "ar-EG", "he-IL", "fa", "ur-PK", "AR", "az-Arab", "pa-Arab-PK"}) {
+    EXPECT_TRUE(IsRightToLeft(tag)) << tag;
+  }
+  for (const char* tag : {"", "en-US", "de", "ku-Latn", "ar-Latn", "zh-Hant-TW", "x-ar"}) {
+    EXPECT_FALSE(IsRightToLeft(tag)) << tag;
+  }
+}
+
+}  // namespace
+}  // namespace discgate

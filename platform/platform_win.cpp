@@ -46,13 +46,28 @@ Status ShellExecuteOpen(SHELLEXECUTEINFOW& info, const std::string& file) {
   const ComApartment com;
   if (shellExecute(&info)) return {};
   const DWORD error = ::GetLastError();
-  // Some shells leave the last error unset, or set it to the old-style code they return, which
-  // reads as another Windows error; both are mapped to the error the code means.
+  // The old-style code is what the shell promises; some shells leave the last error unset, set it
+  // to the code itself (which then reads as another Windows error), or to a later failure of
+  // their own. The codes from 26 on name their reason exactly, so they win.
   const auto code = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
-  if (error == ERROR_SUCCESS || (error == code && code <= 32)) {
+  if (code <= 32 && (code >= 26 || error == ERROR_SUCCESS || error == code)) {
     return SystemError(ShellCodeToError(code), file);
   }
   return SystemError(error, file);
+}
+
+// Whether any program opens files of a type: asked before the shell is, because a shell that
+// finds none may say nothing at all about why it failed.
+bool HasOpenCommand(const wchar_t* type) {
+  using AssocQueryStringFunction =
+      HRESULT(WINAPI*)(DWORD, DWORD, const wchar_t*, const wchar_t*, wchar_t*, DWORD*);
+  const auto query = SystemFunctionAs<AssocQueryStringFunction>(L"shlwapi.dll", "AssocQueryStringW");
+  if (!query) return true;  // the shell itself will tell
+  constexpr DWORD kAssocStrCommand = 1;  // ASSOCSTR_COMMAND
+  wchar_t command[MAX_PATH * 2] = {};
+  DWORD size = MAX_PATH * 2;
+  const HRESULT result = query(0, kAssocStrCommand, type, L"open", command, &size);
+  return SUCCEEDED(result) || result == E_POINTER;
 }
 
 }  // namespace
@@ -203,6 +218,7 @@ Status WinPlatform::ShellOpenWebPage(const std::string& page, const std::string&
   info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
   info.lpClass = L".html";
   info.nShow = SW_SHOWNORMAL;
+  if (!HasOpenCommand(info.lpClass)) return SystemError(ERROR_NO_ASSOCIATION, page);
   return ShellExecuteOpen(info, page);
 }
 

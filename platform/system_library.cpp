@@ -15,6 +15,20 @@ FARPROC Kernel32Function(const char* name) {
   return ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), name);
 }
 
+HMODULE LoadFromSystemFolder(const wchar_t* dll) {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
+  return ::LoadLibraryW(path.c_str());
+}
+
+// DLLs that the common controls bring in by bare name as a dependency of another system DLL
+// (uxtheme imports msimg32). Some loaders look for such a dependency beside the program whatever
+// the search order says; loaded first from the system folder, the name is already taken. Only
+// DLLs the window loads anyway are here, so this costs no start-up time.
+constexpr const wchar_t* kDependenciesLoadedByName[] = {L"uxtheme.dll", L"msimg32.dll"};
+
 }  // namespace
 
 void RestrictDllSearchToSystemFolder() {
@@ -22,18 +36,16 @@ void RestrictDllSearchToSystemFolder() {
   using SetDllDirectoryFunction = BOOL(WINAPI*)(const wchar_t*);
   const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
       reinterpret_cast<void*>(Kernel32Function("SetDefaultDllDirectories")));
-  if (setDefault && setDefault(kSearchSystem32)) return;
-  const auto setDirectory = reinterpret_cast<SetDllDirectoryFunction>(
-      reinterpret_cast<void*>(Kernel32Function("SetDllDirectoryW")));
-  if (setDirectory) setDirectory(L"");
+  if (!setDefault || !setDefault(kSearchSystem32)) {
+    const auto setDirectory = reinterpret_cast<SetDllDirectoryFunction>(
+        reinterpret_cast<void*>(Kernel32Function("SetDllDirectoryW")));
+    if (setDirectory) setDirectory(L"");
+  }
+  for (const wchar_t* dll : kDependenciesLoadedByName) LoadFromSystemFolder(dll);
 }
 
 FARPROC SystemFunction(const wchar_t* dll, const char* name) {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
-  const HMODULE module = ::LoadLibraryW(path.c_str());
+  const HMODULE module = LoadFromSystemFolder(dll);
   return module ? ::GetProcAddress(module, name) : nullptr;
 }
 

@@ -7,7 +7,8 @@ namespace discgate {
 // Makes every DLL that this process loads from now on come from the system folder, never from the
 // program's folder or the current directory, which others may be able to write. Called first
 // thing: on Windows 7 with KB2533623 and later through SetDefaultDllDirectories; where that is
-// missing, SetDllDirectory("") at least drops the current directory from the search.
+// missing, SetDllDirectory("") at least drops the current directory from the search. Then loads,
+// by full path, the system DLLs that others load by bare name as their own dependencies.
 void RestrictDllSearchToSystemFolder();
 
 // A function of a Windows DLL that is needed only once the user accepts (shell32, ole32).

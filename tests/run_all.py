@@ -10,9 +10,13 @@ ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 
-# Windows' own DLLs: the only ones a program on a disc can count on.
-WINDOWS_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comctl32.dll",
-                "ole32.dll", "advapi32.dll", "msvcrt.dll"}
+# The only DLLs the program may import: Windows' own, and among those only KnownDLLs, which
+# Windows always maps from the system folder. Everything else is loaded once the DLL search is
+# restricted, so no DLL beside the program on the disc can stand in for one.
+KNOWN_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
+# Address-space randomisation and no code run from data, on both; 64-bit addresses on win64.
+HARDENING = {"win32": ("DYNAMIC_BASE", "NX_COMPAT", "TERMINAL_SERVICE_AWARE"),
+             "win64": ("DYNAMIC_BASE", "NX_COMPAT", "TERMINAL_SERVICE_AWARE", "HIGH_ENTROPY_VA")}
 
 
 def unit_tests():
@@ -38,10 +42,18 @@ def program_checks():
         checks.update({
             f"{arch} is a {file_format} GUI program": f"file format {file_format}" in headers
             and "(Windows GUI)" in headers,
-            f"{arch} imports only Windows DLLs": bool(dlls) and dlls <= WINDOWS_DLLS,
+            f"{arch} imports only Windows DLLs that always come from the system folder":
+            bool(dlls) and dlls <= KNOWN_DLLS,
+            f"{arch} is marked {', '.join(HARDENING[arch])}":
+            all(f"\t{flag}\n" in headers.split("DllCharacteristics", 1)[-1][:400]
+                for flag in HARDENING[arch]) and ".reloc" in sections(objdump, exe),
             f"{arch} carries its manifest": b"asInvoker" in exe.read_bytes(),
         })
     return report("programs", checks)
+
+
+def sections(objdump, exe):
+    return subprocess.run([objdump, "-h", str(exe)], capture_output=True, text=True).stdout
 
 
 def release_checks():

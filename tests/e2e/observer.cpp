@@ -11,8 +11,10 @@
 //   observer count TITLE            how many top-level windows have that title
 //   observer clickall TITLE ID      presses the button in every window with that title
 //   observer lock FILE MS           holds FILE open, shared with nobody, for MS milliseconds
+//   observer edit FILE MS           holds FILE open for writing, as an editor does, for MS ms
 //   observer close TITLE            the close box (SC_CLOSE)
 //   observer msgbox MS              waits for a message box; prints its caption and text, presses OK
+//   observer waitbox MS             exit 0 once a message box exists; it is left open
 //   observer start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
 //                                    and the process's peak working set then, in KB
 //   observer clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
@@ -100,16 +102,26 @@ std::string Escaped(const std::wstring& text) {
   return out;
 }
 
+// A top-level window with the title that is not a message box (which may carry the same title).
+HWND FindMain(const wchar_t* title) {
+  for (HWND each = nullptr; (each = FindWindowExW(nullptr, each, nullptr, title)) != nullptr;) {
+    wchar_t className[16] = {};
+    GetClassNameW(each, className, 16);
+    if (std::wcscmp(className, L"#32770") != 0) return each;
+  }
+  return nullptr;
+}
+
 HWND WaitFor(const wchar_t* className, const wchar_t* title, int milliseconds) {
   for (int waited = 0;; waited += 20) {
-    if (HWND window = FindWindowW(className, title)) return window;
+    if (HWND window = className ? FindWindowW(className, title) : FindMain(title)) return window;
     if (waited >= milliseconds) return nullptr;
     Sleep(20);
   }
 }
 
 HWND Required(const wchar_t* title) {
-  HWND window = FindWindowW(nullptr, title);
+  HWND window = FindMain(title);
   if (!window) {
     std::fprintf(stderr, "no window titled %s\n", Utf8(title).c_str());
     std::exit(2);
@@ -246,6 +258,9 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argv[1];
   if (command == L"msgbox" && argc == 3) return MessageBoxReport(_wtoi(argv[2]));
   if (command == L"settle" && argc == 3) return Settle(_wtoi(argv[2]));
+  if (command == L"waitbox" && argc == 3) {
+    return WaitFor(L"#32770", nullptr, _wtoi(argv[2])) ? 0 : 1;
+  }
   if (command == L"bits") {
     std::printf("%d\n", static_cast<int>(sizeof(void*) * 8));
     return 0;
@@ -253,8 +268,11 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   const wchar_t* title = argv[2];
   if (command == L"wait" && argc == 4) return WaitFor(nullptr, title, _wtoi(argv[3])) ? 0 : 1;
-  if (command == L"lock" && argc == 4) {
-    HANDLE file = CreateFileW(title, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if ((command == L"lock" || command == L"edit") && argc == 4) {
+    const bool edit = command == L"edit";
+    HANDLE file = CreateFileW(title, edit ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                              edit ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     std::printf("locked\n");
     std::fflush(stdout);

@@ -109,7 +109,9 @@ class Hostile(BrowserCase):
         disc = self.make_disc(files=["index.htm"])
         process = self.start_and_wait(disc)
         self.wine.inspect("click", TITLE, CMD_ACCEPT)
-        self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".')
+        # 1155: no program is associated; the shell's own code 31 would read as a broken device.
+        self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".\r\n\r\n'
+                           "Error 1155: ")
 
     def test_two_launchers_accepting_at_once_both_start_and_leave_nothing_behind(self):
         before = self.temp_names()
@@ -123,10 +125,3 @@ class Hostile(BrowserCase):
         pages = sorted(record["cmdline"] for record in self.started_in_the_end())
         self.assertEqual(pages, sorted(f" -nohome {windows_path(d)}\\index.htm" for d in (first, second)))
         self.assertEqual(self.temp_names(), before)
-
-    def test_a_rapid_double_click_starts_the_content_once(self):
-        disc = self.make_disc(files=["index.htm"])
-        process = self.start_and_wait(disc)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT, 2)
-        self.assertEqual(wait_exit(process), 0)
-        self.assertEqual(len(self.started_in_the_end()), 1)

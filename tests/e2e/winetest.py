@@ -29,8 +29,10 @@ ARCH = os.environ.get("DISCGATE_ARCH", "win32")
 
 
 def program(arch=None):
-    """The program under test: the build for `arch`, by default the one this run tests."""
-    return BUILD / (arch or ARCH) / "discgate.exe"
+    """The program under test: the build for `arch`, by default the one this run tests. With
+    DISCGATE_BUILDS=folder, the suite tests folder/win32/discgate.exe and folder/win64/discgate.exe
+    instead: a build from another commit, or one broken on purpose to see a test fail."""
+    return Path(os.environ.get("DISCGATE_BUILDS", BUILD)) / (arch or ARCH) / "discgate.exe"
 
 
 def wine64_loader():

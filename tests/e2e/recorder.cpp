@@ -1,0 +1,27 @@
+// Stands in for a DLL that someone planted beside the program or in its current directory, under
+// the name of a system DLL: when a process loads it, it appends "dll=<its path> process=<the
+// process's path>" to the file named by DISCGATE_LOADED_LOG. It exports nothing, so a process that
+// loads it in place of the real DLL is found out, one way or another.
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/utf8.h"
+
+BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, void* /*reserved*/) {
+  if (reason != DLL_PROCESS_ATTACH) return TRUE;
+  wchar_t log[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"DISCGATE_LOADED_LOG", log, MAX_PATH)) return TRUE;
+  wchar_t dll[MAX_PATH] = {};
+  GetModuleFileNameW(self, dll, MAX_PATH);
+  wchar_t process[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, process, MAX_PATH);
+  const std::string record = "dll=" + Utf8(dll) + " process=" + Utf8(process) + "\n";
+  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return TRUE;
+  DWORD written = 0;
+  WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+  CloseHandle(file);
+  return TRUE;
+}

@@ -1,0 +1,104 @@
+"""Run from a folder others can write: no DLL of theirs loads into the program, no program of
+theirs runs as a page, and every failure is reported once and truthfully."""
+import shutil
+import subprocess
+
+from disccase import HTML_EXTENSIONS, BrowserCase
+from winetest import (BUILD, CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, TOOLS, parse_report, wait_exit,
+                      windows_path)
+import winetest
+
+# DLLs that Windows looks for beside the program, or that system DLLs load by bare name; none of
+# them is a KnownDLL. version.dll is left out: Wine loads it for its own start-up before the
+# program's first instruction, where no code of the program can protect it.
+PLANTED = ("uxtheme", "dwmapi", "propsys", "cryptbase", "userenv", "apphelp", "oleacc",
+           "msimg32", "comctl32")
+
+
+class Safety(BrowserCase):
+    def expect_report(self, process, starts_with):
+        code, report = self.wine.inspect("msgbox", 20000)
+        self.assertEqual(code, 0, "no error box appeared")
+        text = parse_report(report)["text"]
+        self.assertTrue(text.startswith(starts_with), text)
+        self.assertEqual(wait_exit(process), 2)
+        return text
+
+    def test_dlls_planted_beside_the_program_or_in_the_current_directory_never_load(self):
+        disc = self.make_disc(files=["index.htm"])
+        elsewhere = self.root / "elsewhere"
+        elsewhere.mkdir()
+        recorder = BUILD / winetest.ARCH / "recorder.dll"
+        for folder in (disc, elsewhere):
+            for name in PLANTED:
+                shutil.copy(recorder, folder / f"{name}.dll")
+        loaded = self.root / "loaded.log"
+        # Wine prefers its own DLLs; told to prefer one found on the search path, it behaves as
+        # Windows does for every DLL that is not a KnownDLL.
+        overrides = "mscoree,mshtml=;" + ",".join(PLANTED) + "=n,b"
+        process = self.start(disc, cwd=elsewhere,
+                             env={"WINEDLLOVERRIDES": overrides, "DISCGATE_LOADED_LOG": str(loaded)})
+        self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.assertEqual(wait_exit(process), 0)
+        self.assertEqual(len(self.started_in_the_end()), 1)
+        records = loaded.read_text().splitlines() if loaded.exists() else []
+        ours = [line for line in records if line.endswith("discgate.exe")]
+        self.assertEqual(ours, [])
+
+    def test_a_program_named_like_a_page_never_runs_when_no_browser_is_found(self):
+        for extension in HTML_EXTENSIONS:
+            self.wine.reg_delete(rf"HKLM\Software\Classes\{extension}")
+        disc = self.make_disc()
+        # It would record being started, as the stand-in browser does.
+        shutil.copy(TOOLS / "fakebrowser.exe", disc / "index.exe")
+        process = self.start_and_wait(disc)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        text = self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.exe".')
+        self.assertIn("Error 1155: ", text)  # no program is associated, said as such
+        self.assertEqual(self.started_in_the_end(), [])
+
+    def test_a_splash_that_is_no_program_is_reported_with_its_path_not_a_placeholder(self):
+        disc = self.make_disc()
+        (disc / "splash.exe").write_bytes(b"not a program at all" * 10)
+        process = self.start_and_wait(disc)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        text = self.expect_report(process, f'Could not start "{windows_path(disc)}\\splash.exe".')
+        self.assertRegex(text, r"\r\n\r\nError [1-9]\d*: ")
+        self.assertNotRegex(text, r"%\d")
+
+    def test_once_accepted_nothing_else_is_pressed_until_the_acceptance_ends(self):
+        # The browser cannot start and neither can the shell: the report of that is a point where
+        # messages are pumped while the acceptance is still running.
+        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
+                          data=r'"C:\No Such Browser\IEXPLORE.EXE" "%1"')
+        disc = self.make_disc(files=["index.htm"])
+        process = self.start_and_wait(disc)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        code, _ = self.wine.inspect("waitbox", 15000)
+        self.assertEqual(code, 0, "no error box appeared")
+        # A second accept, a decline and a close from the task bar, all while the report shows.
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.wine.inspect("click", TITLE, CMD_CANCEL)
+        self.wine.inspect("close", TITLE)
+        self.assertIsNone(process.poll(), "the program ended before its report was answered")
+        code, report = self.wine.inspect("msgbox", 5000)
+        self.assertEqual(code, 0)
+        self.assertTrue(parse_report(report).get("text", "").startswith("Could not open"))
+        self.assertEqual(wait_exit(process), 2)
+        self.assertNotEqual(self.wine.inspect("msgbox", 1000)[0], 0, "a second report appeared")
+        self.assertEqual(self.started_in_the_end(), [])
+
+    def test_a_licence_held_open_by_an_editor_is_still_shown(self):
+        disc = self.make_disc(licence=b"being edited")
+        editor = subprocess.Popen(
+            ["wine", str(TOOLS / "observer.exe"), "edit", windows_path(disc / "License.txt"),
+             "20000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        try:
+            self.assertEqual(editor.stdout.readline().strip(), b"locked")
+            process = self.start_and_wait(disc)
+            self.assertEqual(self.wine.control_text(TEXT1, self.root / "text.out"), "being edited")
+            self.assertEqual(self.decline(process), 1)
+        finally:
+            editor.kill()
+            editor.wait()

@@ -100,12 +100,12 @@ Status Form1::Create(std::string licenceText, bool rightToLeft) {
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kClassName;
-  windowClass.hIcon = static_cast<HICON>(::LoadImageW(
-      m_instance, MAKEINTRESOURCEW(IDI_DISCGATE), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-      ::GetSystemMetrics(SM_CYICON), LR_SHARED));
-  windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
-      m_instance, MAKEINTRESOURCEW(IDI_DISCGATE), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-      ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hIcon = static_cast<HICON>(::LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_DISCGATE),
+                                                      IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                                                      ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+  windowClass.hIconSm = static_cast<HICON>(
+      ::LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_DISCGATE), IMAGE_ICON,
+                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   if (!::RegisterClassExW(&windowClass)) {
     return WithAction(LastError(), "Could not create the window.");
   }
@@ -181,7 +181,8 @@ Status Form1::CreateControls() {
         TwipsToPixels(control.height, m_dpi), m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), m_instance, nullptr);
     if (!child) return LastError();
-    const HFONT font = control.kind == ControlKind::TextBox ? m_text1Font.get() : m_messageFont.get();
+    const HFONT font =
+        control.kind == ControlKind::TextBox ? m_text1Font.get() : m_messageFont.get();
     if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   m_text1 = ::GetDlgItem(m_hwnd, kText1);

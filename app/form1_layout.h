@@ -33,10 +33,8 @@ inline constexpr ControlLayout kForm1Controls[] = {
      L"the agreement.",
      true},
     {ControlKind::TextBox, kText1, 240, 840, 5535, 1815, L"Text1", true},
-    {ControlKind::Button, kCmdCancel, 360, 3120, 2295, 495,
-     L"I decline.  Please exit.", true},
-    {ControlKind::Button, kCmdAccept, 3360, 3120, 2415, 495,
-     L"I accept.  Please continue.", true},
+    {ControlKind::Button, kCmdCancel, 360, 3120, 2295, 495, L"I decline.  Please exit.", true},
+    {ControlKind::Button, kCmdAccept, 3360, 3120, 2415, 495, L"I accept.  Please continue.", true},
     {ControlKind::Label, kLblLanguagePath, 1320, 2760, 3255, 255, L"", false},
 };
 

@@ -8,7 +8,8 @@ namespace discgate {
 
 Status LaunchContent(Platform& platform, const std::string& folder) {
   const Result<std::vector<std::string>> names = platform.ListFiles(folder);
-  if (!names.ok()) return WithAction(names.error(), "Could not read the folder \"" + folder + "\".");
+  if (!names.ok())
+    return WithAction(names.error(), "Could not read the folder \"" + folder + "\".");
 
   const std::optional<ContentChoice> choice = ChooseContent(names.value());
   if (!choice) return {};

@@ -13,8 +13,8 @@ constexpr std::size_t kMaxTagLength = 84;
 
 constexpr std::array<std::string_view, 12> kRightToLeftLanguages{
     "ar", "arc", "ckb", "dv", "fa", "he", "iw", "ks", "ps", "sd", "ug", "ur"};
-constexpr std::array<std::string_view, 8> kRightToLeftScripts{
-    "adlm", "arab", "hebr", "nkoo", "rohg", "syrc", "thaa", "yezi"};
+constexpr std::array<std::string_view, 8> kRightToLeftScripts{"adlm", "arab", "hebr", "nkoo",
+                                                              "rohg", "syrc", "thaa", "yezi"};
 
 bool IsAlphanumeric(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -38,7 +38,8 @@ bool IsWellFormed(std::string_view tag) {
   if (tag.empty() || tag.size() > kMaxTagLength) return false;
   const std::vector<std::string_view> subtags = Subtags(tag);
   const std::string_view language = subtags.front();
-  if (language.size() < 2 || language.size() > 3 || !std::all_of(language.begin(), language.end(), IsLetter)) {
+  if (language.size() < 2 || language.size() > 3 ||
+      !std::all_of(language.begin(), language.end(), IsLetter)) {
     return false;
   }
   return std::all_of(subtags.begin(), subtags.end(), [](std::string_view subtag) {

@@ -39,8 +39,8 @@ Error SystemError(DWORD code, std::string_view subject) {
       reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
   std::wstring message(buffer ? buffer : L"", buffer ? length : 0);
   ::LocalFree(buffer);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                              message.back() == L' ')) {
+  while (!message.empty() &&
+         (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
     message.pop_back();
   }
   if (message.empty()) message = L"Unknown error.";

@@ -41,7 +41,8 @@ class WinTemporaryFile final : public TemporaryFile {
 // The shell's "open", and the error it means when it fails.
 Status ShellExecuteOpen(SHELLEXECUTEINFOW& info, const std::string& file) {
   using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-  const auto shellExecute = SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
+  const auto shellExecute =
+      SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
   if (!shellExecute) return LastError();
   const ComApartment com;
   if (shellExecute(&info)) return {};
@@ -61,8 +62,9 @@ Status ShellExecuteOpen(SHELLEXECUTEINFOW& info, const std::string& file) {
 bool HasOpenCommand(const wchar_t* type) {
   using AssocQueryStringFunction =
       HRESULT(WINAPI*)(DWORD, DWORD, const wchar_t*, const wchar_t*, wchar_t*, DWORD*);
-  const auto query = SystemFunctionAs<AssocQueryStringFunction>(L"shlwapi.dll", "AssocQueryStringW");
-  if (!query) return true;  // the shell itself will tell
+  const auto query =
+      SystemFunctionAs<AssocQueryStringFunction>(L"shlwapi.dll", "AssocQueryStringW");
+  if (!query) return true;               // the shell itself will tell
   constexpr DWORD kAssocStrCommand = 1;  // ASSOCSTR_COMMAND
   wchar_t command[MAX_PATH * 2] = {};
   DWORD size = MAX_PATH * 2;
@@ -97,14 +99,15 @@ Result<std::string> WinPlatform::ReadWholeFile(const std::string& path, std::uin
   if (!file) return LastError(path);
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) return LastError();
-  if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes) return SystemError(ERROR_FILE_TOO_LARGE);
+  if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes)
+    return SystemError(ERROR_FILE_TOO_LARGE);
 
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD read = 0;
-    if (!::ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                    &read, nullptr)) {
+    if (!::ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read,
+                    nullptr)) {
       return LastError();
     }
     if (read == 0) break;  // the file shrank while we read it
@@ -128,7 +131,8 @@ Result<std::vector<std::string>> WinPlatform::ListFiles(const std::string& folde
     return SystemError(error);
   }
   do {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Narrow(entry.cFileName));
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+      names.push_back(Narrow(entry.cFileName));
   } while (::FindNextFileW(find.get(), &entry));
   const DWORD error = ::GetLastError();
   if (error != ERROR_NO_MORE_FILES) return SystemError(error);
@@ -165,8 +169,8 @@ ExecutableLookup WinPlatform::LookupExecutable(const std::string& file, const st
   const auto findExecutable =
       SystemFunctionAs<FindExecutableFunction>(L"shell32.dll", "FindExecutableW");
   if (!findExecutable) return {};
-  const auto code = reinterpret_cast<INT_PTR>(
-      findExecutable(Widen(file).c_str(), Widen(folder).c_str(), buffer));
+  const auto code =
+      reinterpret_cast<INT_PTR>(findExecutable(Widen(file).c_str(), Widen(folder).c_str(), buffer));
   return {static_cast<std::int32_t>(code), Narrow(TrimAtNull(std::wstring_view(buffer, MAX_PATH)))};
 }
 

@@ -10,17 +10,17 @@ namespace discgate {
 // is not functioning".
 constexpr std::uint32_t ShellCodeToError(std::uint32_t code) {
   switch (code) {
-    case 0:   // out of memory or resources
-    case 8:   // SE_ERR_OOM
+    case 0:      // out of memory or resources
+    case 8:      // SE_ERR_OOM
       return 8;  // ERROR_NOT_ENOUGH_MEMORY
-    case 2:   // SE_ERR_FNF
-    case 3:   // SE_ERR_PNF
-    case 5:   // SE_ERR_ACCESSDENIED
+    case 2:      // SE_ERR_FNF
+    case 3:      // SE_ERR_PNF
+    case 5:      // SE_ERR_ACCESSDENIED
       return code;
-    case 11:      // ERROR_BAD_FORMAT
-      return 193;  // ERROR_BAD_EXE_FORMAT
-    case 26:      // SE_ERR_SHARE
-      return 32;   // ERROR_SHARING_VIOLATION
+    case 11:        // ERROR_BAD_FORMAT
+      return 193;   // ERROR_BAD_EXE_FORMAT
+    case 26:        // SE_ERR_SHARE
+      return 32;    // ERROR_SHARING_VIOLATION
     case 27:        // SE_ERR_ASSOCINCOMPLETE
     case 31:        // SE_ERR_NOASSOC
       return 1155;  // ERROR_NO_ASSOCIATION

@@ -13,12 +13,12 @@
 //   observer lock FILE MS           holds FILE open, shared with nobody, for MS milliseconds
 //   observer edit FILE MS           holds FILE open for writing, as an editor does, for MS ms
 //   observer close TITLE            the close box (SC_CLOSE)
-//   observer msgbox MS              waits for a message box; prints its caption and text, presses OK
-//   observer waitbox MS             exit 0 once a message box exists; it is left open
-//   observer start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
+//   observer msgbox MS              waits for a message box; prints its caption and text, presses
+//   OK observer waitbox MS             exit 0 once a message box exists; it is left open observer
+//   start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
 //                                    and the process's peak working set then, in KB
-//   observer clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE exists
-//   observer settle MS              exit 0 once no program runs in the prefix but Wine's own
+//   observer clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE
+//   exists observer settle MS              exit 0 once no program runs in the prefix but Wine's own
 //                                    services and observers; else prints the others and exits 1
 //   observer bits                   prints 32 or 64: what kind of program this observer is
 #include <windows.h>
@@ -36,9 +36,9 @@ namespace {
 
 // Programs of Wine's own that may run in the prefix whatever the test does.
 constexpr const wchar_t* kWinePrograms[] = {
-    L"services.exe", L"winedevice.exe", L"plugplay.exe", L"svchost.exe", L"rpcss.exe",
-    L"explorer.exe", L"conhost.exe",  L"start.exe",     L"wineboot.exe", L"winemenubuilder.exe",
-    L"tabtip.exe",   L"observer.exe",
+    L"services.exe", L"winedevice.exe",      L"plugplay.exe", L"svchost.exe",
+    L"rpcss.exe",    L"explorer.exe",        L"conhost.exe",  L"start.exe",
+    L"wineboot.exe", L"winemenubuilder.exe", L"tabtip.exe",   L"observer.exe",
 };
 
 bool IsWineProgram(const wchar_t* name) {
@@ -55,7 +55,8 @@ std::wstring OtherPrograms() {
   if (snapshot == INVALID_HANDLE_VALUE) return L"<no process list>";
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
     if (!IsWineProgram(entry.szExeFile)) others += std::wstring(entry.szExeFile) + L" ";
   }
   CloseHandle(snapshot);
@@ -76,7 +77,6 @@ int Settle(int milliseconds) {
   return 0;
 }
 
-
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
@@ -94,10 +94,14 @@ std::wstring TextOf(HWND window) {
 std::string Escaped(const std::wstring& text) {
   std::string out;
   for (const char c : Utf8(text)) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\\') out += "\\\\";
-    else out += c;
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\\')
+      out += "\\\\";
+    else
+      out += c;
   }
   return out;
 }
@@ -159,11 +163,12 @@ int Dump(HWND window) {
   GetWindowThreadProcessId(window, &pid);
   POINT origin{};
   ClientToScreen(window, &origin);
-  std::printf("window pid=%lu origin=%ld,%ld style=0x%08lx exstyle=0x%08lx client=%ld,%ld text=%s\n",
-              static_cast<unsigned long>(pid), origin.x, origin.y,
-              static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
-              static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), client.right,
-              client.bottom, Escaped(TextOf(window)).c_str());
+  std::printf(
+      "window pid=%lu origin=%ld,%ld style=0x%08lx exstyle=0x%08lx client=%ld,%ld text=%s\n",
+      static_cast<unsigned long>(pid), origin.x, origin.y,
+      static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
+      static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), client.right,
+      client.bottom, Escaped(TextOf(window)).c_str());
   EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
   return 0;
 }
@@ -177,11 +182,16 @@ HWND Focused(HWND window) {
 
 int Key(HWND window, const std::wstring& name) {
   UINT key = 0;
-  if (name == L"tab") key = VK_TAB;
-  else if (name == L"escape") key = VK_ESCAPE;
-  else if (name == L"return") key = VK_RETURN;
-  else if (name == L"a") key = 'A';
-  else return 2;
+  if (name == L"tab")
+    key = VK_TAB;
+  else if (name == L"escape")
+    key = VK_ESCAPE;
+  else if (name == L"return")
+    key = VK_RETURN;
+  else if (name == L"a")
+    key = 'A';
+  else
+    return 2;
   HWND target = Focused(window);
   if (!target) target = window;
   const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);

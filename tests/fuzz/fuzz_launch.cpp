@@ -32,7 +32,8 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 // A folder path as Windows reports it: no control characters and none of " < > | * ?.
 bool IsWindowsFolder(std::string_view folder) {
   for (const char c : folder) {
-    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\"<>|*?").find(c) != std::string_view::npos) {
+    if (static_cast<unsigned char>(c) < 0x20 ||
+        std::string_view("\"<>|*?").find(c) != std::string_view::npos) {
       return false;
     }
   }

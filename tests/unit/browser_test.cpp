@@ -26,7 +26,8 @@ TEST(BrowserArgs, TheCommandLineIsThePrefixThenThePageQuotedOnlyWhenItHoldsBlank
   EXPECT_EQ(BrowserCommandLine(ie, "E:\\index.htm"), " -nohome E:\\index.htm");
   EXPECT_EQ(BrowserCommandLine("C:\\NETSCAPE.EXE", "E:\\index.htm"), " E:\\index.htm");
   EXPECT_EQ(BrowserCommandLine("C:\\netscp.exe", "E:\\index.htm"), " -url E:\\index.htm");
-  EXPECT_EQ(BrowserCommandLine(ie, "E:\\My Disc\\index.htm"), " -nohome \"E:\\My Disc\\index.htm\"");
+  EXPECT_EQ(BrowserCommandLine(ie, "E:\\My Disc\\index.htm"),
+            " -nohome \"E:\\My Disc\\index.htm\"");
   EXPECT_EQ(BrowserCommandLine(ie, "E:\\tab\there.htm"), " -nohome \"E:\\tab\there.htm\"");
   EXPECT_EQ(BrowserCommandLine(ie, "E:\\a&b(1)\\index.htm"), " -nohome E:\\a&b(1)\\index.htm");
 }
@@ -41,8 +42,13 @@ TEST(BrowserArgs, TheBrowserReceivesItsPrefixWordsAndThenThePageAsOneArgumentUnc
                   {"C:\\NETSCAPE.EXE", {}},
                   {"C:\\netscp.exe", {"-url"}},
                   {"C:\\Firefox\\firefox.exe", {}}};
-  const char* folders[] = {"E:\\",          "E:\\setup",  "E:\\My Disc", "\\\\server\\share\\a b\\",
-                           "E:\\a\\\\ b\\", "E:\\tab\there", "E:\\& ^%!',;=()[]{}~ \xC3\x9C"};
+  const char* folders[] = {"E:\\",
+                           "E:\\setup",
+                           "E:\\My Disc",
+                           "\\\\server\\share\\a b\\",
+                           "E:\\a\\\\ b\\",
+                           "E:\\tab\there",
+                           "E:\\& ^%!',;=()[]{}~ \xC3\x9C"};
   const char* names[] = {"index.htm", "index \xC3\xBC.htm", "Index", "index  two.htm"};
   for (const auto& browser : browsers) {
     for (const char* folder : folders) {
@@ -143,10 +149,10 @@ TEST(OpenInBrowser, OnlyAFullPathToAnExistingExeIsStartedAsTheBrowser) {
       {"C:\\Browser\\BROWSER.EXE", true, true},
       {"\\\\server\\apps\\browser.exe", true, true},
       {"C:\\Browser\\browser.exe", false, false},  // the association outlived the browser
-      {"browser.exe", true, false},                  // would be searched for in folders others write
+      {"browser.exe", true, false},                // would be searched for in folders others write
       {"Browser\\browser.exe", true, false},
-      {"C:browser.exe", true, false},                // relative to drive C's current directory
-      {"C:\\Browser\\open.cmd", true, false},        // a command interpreter would read the page
+      {"C:browser.exe", true, false},          // relative to drive C's current directory
+      {"C:\\Browser\\open.cmd", true, false},  // a command interpreter would read the page
       {"C:\\Browser\\open.bat", true, false},
       {"C:\\Browser\\page.htm", true, false},
       {"", true, false},

@@ -23,7 +23,8 @@ inline std::vector<std::string> SplitLikeTheCRuntime(std::string_view line) {
   std::string name;
   if (at < line.size() && line[at] == '"') {
     const std::size_t end = line.find('"', at + 1);
-    name = line.substr(at + 1, end == std::string_view::npos ? std::string_view::npos : end - at - 1);
+    name =
+        line.substr(at + 1, end == std::string_view::npos ? std::string_view::npos : end - at - 1);
     at = end == std::string_view::npos ? line.size() : end + 1;
   }
   while (at < line.size() && line[at] != ' ' && line[at] != '\t') name += line[at++];

@@ -24,7 +24,9 @@ class FakeTemporaryFile final : public TemporaryFile {
 
 }  // namespace
 
-Error FakeError(std::uint32_t code) { return Error{code, "fake error " + std::to_string(code), {}}; }
+Error FakeError(std::uint32_t code) {
+  return Error{code, "fake error " + std::to_string(code), {}};
+}
 
 Result<std::string> FakePlatform::ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
   if (outOfMemory) throw std::bad_alloc();

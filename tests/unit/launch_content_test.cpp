@@ -10,12 +10,12 @@ namespace discgate {
 namespace {
 
 TEST(Selection, OnlyIndexOrCapitalIndexAtTheStartMakesAStartPage) {
-  for (const char* name : {"index.htm", "Index.html", "index.txt", "Index", "index",
-                           "indexes.doc", "index_old.pdf"}) {
+  for (const char* name :
+       {"index.htm", "Index.html", "index.txt", "Index", "index", "indexes.doc", "index_old.pdf"}) {
     EXPECT_TRUE(IsIndexPage(name)) << name;
   }
-  for (const char* name : {"INDEX.HTM", "iNdex.htm", "inde", "", "x", "my index.htm",
-                           "splash.exe"}) {
+  for (const char* name :
+       {"INDEX.HTM", "iNdex.htm", "inde", "", "x", "my index.htm", "splash.exe"}) {
     EXPECT_FALSE(IsIndexPage(name)) << name;
   }
 }
@@ -43,9 +43,9 @@ TEST(Selection, TheFirstFileThatPassesEitherRuleWins) {
 
 TEST(Selection, ANameWindowsCouldNotHaveMadeIsPassedOver) {
   // Names from a stick or image written on another system.
-  for (const char* name : {"index\".htm", "index<1>.htm", "index|x.htm", "index*.htm",
-                           "index?.htm", "index:x.htm", "index\x01.htm", "index\t.htm",
-                           "index\n.htm", "splash.exe\r"}) {
+  for (const char* name :
+       {"index\".htm", "index<1>.htm", "index|x.htm", "index*.htm", "index?.htm", "index:x.htm",
+        "index\x01.htm", "index\t.htm", "index\n.htm", "splash.exe\r"}) {
     EXPECT_FALSE(IsWindowsFileName(name)) << name;
     EXPECT_FALSE(ChooseContent({name})) << name;
   }

@@ -11,8 +11,7 @@ namespace {
 struct PixelRect {
   int left, top, width, height;
   bool operator==(const PixelRect& other) const {
-    return left == other.left && top == other.top && width == other.width &&
-           height == other.height;
+    return left == other.left && top == other.top && width == other.width && height == other.height;
   }
 };
 
@@ -47,9 +46,11 @@ TEST(Layout, EveryControlStaysInsideTheWindowAndNoneOverlapsAnotherAtAnyDpi) {
 TEST(Layout, At96DpiTheWindowHasItsDesignedPixelSizes) {
   EXPECT_EQ(TwipsToPixels(kForm1Width, 96), 411);
   EXPECT_EQ(TwipsToPixels(kForm1Height, 96), 256);
-  const PixelRect expected[] = {
-      {24, 16, 353, 33}, {16, 56, 369, 121}, {24, 208, 153, 33}, {224, 208, 161, 33},
-      {88, 184, 217, 17}};
+  const PixelRect expected[] = {{24, 16, 353, 33},
+                                {16, 56, 369, 121},
+                                {24, 208, 153, 33},
+                                {224, 208, 161, 33},
+                                {88, 184, 217, 17}};
   ASSERT_EQ(std::size(kForm1Controls), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     EXPECT_TRUE(AtDpi(kForm1Controls[i], 96) == expected[i]) << kForm1Controls[i].id;

@@ -14,14 +14,14 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from winetest import BUILD, ROOT, TITLE, TOOLS, Session, parse_dump, wait_exit  # noqa: E402
+from winetest import BUILD, ROOT, TITLE, Session, parse_dump, program, wait_exit  # noqa: E402
 
 
-def sample_disc():
+def sample_disc(arch):
     disc = BUILD / "sample-disc"
     shutil.rmtree(disc, ignore_errors=True)
     shutil.copytree(ROOT / "sample", disc)
-    shutil.copy(TOOLS / "discgate.exe", disc / "discgate.exe")
+    shutil.copy(program(arch), disc / "discgate.exe")
     return disc
 
 
@@ -33,8 +33,15 @@ def main():
     display = os.environ.get("DISPLAY") if not args.screenshot else None
     session = Session(display=display)
     session.start()
-    disc = sample_disc()
-    process = session.start_program(disc / "discgate.exe", disc)
+    # The 32-bit program is the one users get; the 64-bit twin stands in where 32-bit code cannot
+    # run.
+    arch = "win32"
+    runs, why = session.runs_32_bit_programs()
+    if not runs:
+        print(f"This machine cannot run 32-bit programs ({why}); showing the 64-bit build.")
+        arch = "win64"
+    disc = sample_disc(arch)
+    process = session.start_program(disc / "discgate.exe", disc, arch=arch)
 
     if display:
         print("The agreement window is open on your display; answer it or close it to end.")

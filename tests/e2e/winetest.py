@@ -83,6 +83,9 @@ class Session:
         self._server = subprocess.Popen(["wineserver", "-p"], env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self._quiet(["wine", "cmd", "/c", "exit"], timeout=120)  # warm up the server
+        # A program that crashes ends at once, with a backtrace, instead of waiting behind Wine's
+        # crash dialog for someone to answer it: the test fails then, and the next one starts clean.
+        self.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", 0, "REG_DWORD")
         atexit.register(self.stop)
 
     def _start_xvfb(self):

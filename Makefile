@@ -30,8 +30,20 @@ run: build
 test: build fuzz-build
 	@python3 tests/run_all.py
 
-dist: build
-	@python3 tools/make_dist.py $(BUILD)/win32/discgate.exe dist
+# The release: make dist [SIGN_PFX=cert.pfx SIGN_PASSWORD_FILE=file [SIGN_TIMESTAMP_URL=url]]
+#   [DISC_CONTENT=folder [DISC_LABEL=label] [DISC_EXE_NAME=setup.exe]]
+#   [DISC_COMPANY="Author Ltd"] [DISC_PRODUCT="Product"]
+dist: deps
+	@cmake -S . -B $(BUILD)/release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_WIN) \
+		-DDISCGATE_COMPANY="$(DISC_COMPANY)" -DDISCGATE_PRODUCT="$(or $(DISC_PRODUCT),discgate)" \
+		> /dev/null
+	@cmake --build $(BUILD)/release -j2 --target discgate
+	@python3 tools/make_dist.py $(BUILD)/release/discgate.exe dist \
+		$(if $(SIGN_PFX),--sign-pfx "$(SIGN_PFX)" --sign-password-file "$(SIGN_PASSWORD_FILE)") \
+		$(if $(SIGN_TIMESTAMP_URL),--timestamp-url "$(SIGN_TIMESTAMP_URL)") \
+		$(if $(DISC_CONTENT),--disc-content "$(DISC_CONTENT)") \
+		$(if $(DISC_LABEL),--disc-label "$(DISC_LABEL)") \
+		$(if $(DISC_EXE_NAME),--disc-exe-name "$(DISC_EXE_NAME)")
 
 # Start-up, acceptance, memory and size under Wine, beside a minimal program (BENCH_RUNS runs).
 bench: build

@@ -72,7 +72,7 @@ std::vector<LicenceCandidate> LicenceCandidates(const std::vector<std::string>& 
       if (tag.find('-') == std::string_view::npos) break;
     }
   }
-  candidates.push_back({"License.txt", {}});
+  candidates.push_back({kLicenceFileName, {}});
   return candidates;
 }
 

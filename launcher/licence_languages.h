@@ -6,6 +6,9 @@
 
 namespace discgate {
 
+// The licence file every disc has; the ones in other languages are named after it.
+inline constexpr const char* kLicenceFileName = "License.txt";
+
 struct LicenceCandidate {
   std::string fileName;
   std::string language;  // the BCP 47 tag in the name; empty for the plain "License.txt"

@@ -52,7 +52,7 @@ Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
                             const std::vector<std::string>& languages) {
   Attempt attempt;
-  std::string language;
+  std::string language;  // the tag of the file read; empty for License.txt
   for (const LicenceCandidate& candidate : LicenceCandidates(languages)) {
     attempt = ReadFromFirstPlace(platform, candidate.fileName, programFolder);
     language = candidate.language;
@@ -70,7 +70,7 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
   std::string text = DecodeLicence(attempt.bytes.value(), [&platform](std::string_view ansi) {
     return platform.AnsiToUtf8(ansi);
   });
-  return Licence{std::move(text), language, IsRightToLeft(language)};
+  return Licence{std::move(text), IsRightToLeft(language)};
 }
 
 }  // namespace discgate

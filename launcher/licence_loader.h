@@ -7,13 +7,13 @@
 
 namespace discgate {
 
-inline constexpr const char* kLicenceFileName = "License.txt";
 // Far beyond any real licence; a text box given more takes minutes to lay it out.
 inline constexpr std::uint64_t kMaxLicenceBytes = std::uint64_t{16} << 20;
 
+// The licence agreement. Prose here says "licence"; the file keeps the spelling disc authors know,
+// License.txt.
 struct Licence {
   std::string text;  // decoded and ready for the text box
-  std::string language;
   bool rightToLeft = false;
 };
 

@@ -74,17 +74,6 @@ std::string RepairUtf8(std::string_view bytes) {
   return out;
 }
 
-}  // namespace
-
-bool IsValidUtf8(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const std::size_t length = Utf8SequenceLength(bytes);
-    if (length == 0) return false;
-    bytes.remove_prefix(length);
-  }
-  return true;
-}
-
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   std::string out;
   out.reserve(bytes.size());
@@ -109,6 +98,17 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   }
   if (bytes.size() % 2 != 0) AppendUtf8(out, kReplacement);  // a half character at the end
   return out;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const std::size_t length = Utf8SequenceLength(bytes);
+    if (length == 0) return false;
+    bytes.remove_prefix(length);
+  }
+  return true;
 }
 
 std::string NormaliseLicenceText(std::string_view utf8) {

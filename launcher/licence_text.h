@@ -17,7 +17,6 @@ using AnsiDecoder = std::function<std::string(std::string_view)>;
 std::string DecodeLicence(std::string_view bytes, const AnsiDecoder& ansiToUtf8);
 
 bool IsValidUtf8(std::string_view bytes);
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
 std::string NormaliseLicenceText(std::string_view utf8);
 
 }  // namespace discgate

@@ -7,6 +7,7 @@ packages=(
   cmake make g++ libgtest-dev clang libclang-rt-14-dev clang-tidy cppcheck clang-format
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 wine32:i386 xvfb xdotool imagemagick
+  osslsigncode openssl xorriso
 )
 
 missing=()

@@ -1,0 +1,45 @@
+"""The release as a disc author ships it, started under Wine: the signed program still shows its
+window, and the sample image, extracted as Windows reads it and mapped as a drive of its own the
+way a CD is, opens its start page from the drive's root."""
+import os
+import shutil
+import subprocess
+import zipfile
+
+from disccase import BrowserCase
+from winetest import BUILD, CMD_ACCEPT, PREFIX, TEXT1, TITLE, wait_exit
+
+VERSION = (BUILD.parent / "VERSION").read_text().strip()
+DRIVE = "x:"
+
+
+class Release(BrowserCase):
+    def tearDown(self):
+        super().tearDown()
+        (PREFIX / "dosdevices" / DRIVE).unlink(missing_ok=True)
+
+    def test_the_signed_program_still_shows_its_window(self):
+        disc = self.make_disc()
+        with zipfile.ZipFile(BUILD / "dist-signed" / f"discgate-{VERSION}-win32.zip") as archive:
+            (disc / "discgate.exe").write_bytes(
+                archive.read(f"discgate-{VERSION}-win32/discgate.exe"))
+        process = self.start_and_wait(disc)
+        self.assertEqual(self.decline(process), 1)
+
+    def test_the_sample_image_opens_its_page_from_the_root_of_its_drive(self):
+        image = BUILD / "dist-0" / f"discgate-{VERSION}-sample.iso"
+        disc = self.root / "cd"
+        # The Joliet names, which Windows reads, not the Rock Ridge ones Linux would.
+        subprocess.run(["xorriso", "-osirrox", "on", "-read_fs", "norock", "-indev", str(image),
+                        "-extract", "/", str(disc)], check=True, capture_output=True)
+        subprocess.run(["chmod", "-R", "u+w", str(disc)], check=True)
+        os.symlink(disc, PREFIX / "dosdevices" / DRIVE)
+        process = self.wine.start_program("X:\\discgate.exe", disc,
+                                          {"DISCGATE_STARTED_LOG": str(self.started_log)})
+        self.processes.append(process)
+        self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
+        licence = (disc / "License.txt").read_bytes().decode()
+        self.assertEqual(self.wine.control_text(TEXT1, self.root / "text.out"), licence)
+        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.assertEqual(wait_exit(process), 0)
+        self.assertEqual(self.only_start()["cmdline"], " -nohome X:\\index.htm")

@@ -56,20 +56,52 @@ std::string_view Shorter(std::string_view tag) {
   return tag;
 }
 
+// The other name of a Chinese tag: Windows reports Chinese UI languages by region (zh-TW) where a
+// disc may name the script (zh-Hant), and the reverse. Empty for any other tag.
+std::string OtherChineseName(std::string_view tag) {
+  const std::vector<std::string_view> subtags = Subtags(tag);
+  if (ToLowerAscii(subtags.front()) != "zh") return {};
+  std::string script;
+  std::string region;
+  for (std::size_t i = 1; i < subtags.size() && subtags[i].size() > 1; ++i) {
+    if (subtags[i].size() == 4 && script.empty() && region.empty()) script = subtags[i];
+    if (subtags[i].size() == 2 && IsLetter(subtags[i][0]) && region.empty()) region = subtags[i];
+  }
+  if (!script.empty()) return region.empty() ? std::string() : "zh-" + region;
+  const std::string lower = ToLowerAscii(region);
+  if (lower == "cn" || lower == "sg") return "zh-Hans";
+  if (lower == "tw" || lower == "hk" || lower == "mo") return "zh-Hant";
+  return {};
+}
+
+// Norwegian Bokmål and Nynorsk, when the disc has neither, take a licence in Norwegian.
+std::string Macrolanguage(std::string_view language) {
+  const std::string lower = ToLowerAscii(language);
+  return lower == "nb" || lower == "nn" ? "no" : std::string();
+}
+
 }  // namespace
 
 std::vector<LicenceCandidate> LicenceCandidates(const std::vector<std::string>& languages) {
   std::vector<LicenceCandidate> candidates;
   std::vector<std::string> seen;  // lower case: the file system ignores case anyway
+  const auto add = [&](std::string_view tag) {
+    if (tag.empty()) return;
+    std::string lower = ToLowerAscii(tag);
+    if (std::find(seen.begin(), seen.end(), lower) != seen.end()) return;
+    seen.push_back(std::move(lower));
+    candidates.push_back({"License." + std::string(tag) + ".txt", std::string(tag)});
+  };
   for (const std::string& language : languages) {
     if (!IsWellFormed(language)) continue;
     for (std::string_view tag = language;; tag = Shorter(tag)) {
-      std::string lower = ToLowerAscii(tag);
-      if (std::find(seen.begin(), seen.end(), lower) == seen.end()) {
-        seen.push_back(std::move(lower));
-        candidates.push_back({"License." + std::string(tag) + ".txt", std::string(tag)});
+      if (tag.find('-') == std::string_view::npos) {
+        add(OtherChineseName(language));
+        add(tag);
+        add(Macrolanguage(tag));
+        break;
       }
-      if (tag.find('-') == std::string_view::npos) break;
+      add(tag);
     }
   }
   candidates.push_back({kLicenceFileName, {}});

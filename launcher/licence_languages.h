@@ -16,7 +16,9 @@ struct LicenceCandidate {
 
 // The licence files to look for, best first: for each of the user's preferred UI languages the
 // full tag, then the tag with its last subtag dropped, down to the bare language
-// (License.zh-Hant-TW.txt, License.zh-Hant.txt, License.zh.txt), and "License.txt" last.
+// (License.zh-Hant-TW.txt, License.zh-Hant.txt, License.zh.txt), and "License.txt" last. A Chinese
+// tag also tries its other name before the bare "zh" (zh-TW: zh-Hant; zh-Hant-TW: zh-TW), and
+// Norwegian nb and nn try "no" after themselves.
 // Malformed tags are skipped, so a tag can never make a path of its own.
 std::vector<LicenceCandidate> LicenceCandidates(const std::vector<std::string>& languages);
 

@@ -2,7 +2,8 @@
 import shutil
 import unittest
 
-from winetest import (CMD_ACCEPT, CMD_CANCEL, TITLE, TOOLS, WORK, program, session, wait_exit)
+from winetest import (CMD_ACCEPT, CMD_CANCEL, TITLE, TOOLS, WORK, parse_report, program, session,
+                      wait_exit)
 
 HTML_EXTENSIONS = (".html", ".htm")
 SAMPLE_LICENCE = b"SOFTWARE LICENSE AGREEMENT\r\n\r\nYou may install this software.\n"
@@ -100,6 +101,23 @@ class BrowserCase(DiscCase):
         self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
                           data=f'"{BROWSER_FOLDER}\\{name}" "%1"')
         return f"{BROWSER_FOLDER}\\{name}"
+
+    def use_a_browser_that_is_not_there(self):
+        """The association names a program that is not there: starting it fails, and so does
+        the shell's "open", which uses the same association."""
+        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
+                          data=r'"C:\No Such Browser\IEXPLORE.EXE" "%1"')
+
+    def expect_report(self, process, starts_with):
+        """The report box that must come: its text begins as given and ends with a Windows error
+        number and description; it is answered, and the program ends with 2. Returns the text."""
+        code, report = self.wine.inspect("msgbox", 20000)
+        self.assertEqual(code, 0, "no error box appeared")
+        text = parse_report(report).get("text", "")
+        self.assertTrue(text.startswith(starts_with), text)
+        self.assertRegex(text, r"\r\n\r\nError \d+: .+")
+        self.assertEqual(wait_exit(process), 2)
+        return text
 
     def accept(self, disc, cwd=None):
         process = self.start_and_wait(disc, cwd)

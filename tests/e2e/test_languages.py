@@ -8,6 +8,7 @@ LICENCES = {
     "License.de.txt": "Deutsche Lizenz für Größen",
     "License.fr.txt": "Licence française",
     "License.ar.txt": "اتفاقية الترخيص",
+    "License.zh-Hant.txt": "軟體授權合約",
 }
 
 
@@ -25,7 +26,9 @@ class LicenceLanguage(DiscCase):
 
     def test_the_users_language_picks_the_licence_and_others_get_the_default(self):
         for locale, expected in (("de_DE.UTF-8", "License.de.txt"), ("fr_CA.UTF-8", "License.fr.txt"),
-                                 ("ja_JP.UTF-8", "License.txt")):
+                                 ("ja_JP.UTF-8", "License.txt"),
+                                 # Windows says zh-TW; the disc names the script.
+                                 ("zh_TW.UTF-8", "License.zh-Hant.txt")):
             with self.subTest(locale=locale):
                 text, style, exstyle = self.shown_under(locale)
                 self.assertEqual(text, LICENCES[expected])

@@ -16,14 +16,6 @@ PLANTED = ("uxtheme", "dwmapi", "propsys", "cryptbase", "userenv", "apphelp", "o
 
 
 class Safety(BrowserCase):
-    def expect_report(self, process, starts_with):
-        code, report = self.wine.inspect("msgbox", 20000)
-        self.assertEqual(code, 0, "no error box appeared")
-        text = parse_report(report)["text"]
-        self.assertTrue(text.startswith(starts_with), text)
-        self.assertEqual(wait_exit(process), 2)
-        return text
-
     def test_dlls_planted_beside_the_program_or_in_the_current_directory_never_load(self):
         disc = self.make_disc(files=["index.htm"])
         elsewhere = self.root / "elsewhere"
@@ -70,8 +62,7 @@ class Safety(BrowserCase):
     def test_once_accepted_nothing_else_is_pressed_until_the_acceptance_ends(self):
         # The browser cannot start and neither can the shell: the report of that is a point where
         # messages are pumped while the acceptance is still running.
-        self.wine.reg_add(r"HKLM\Software\Classes\TestHTML\shell\open\command",
-                          data=r'"C:\No Such Browser\IEXPLORE.EXE" "%1"')
+        self.use_a_browser_that_is_not_there()
         disc = self.make_disc(files=["index.htm"])
         process = self.start_and_wait(disc)
         self.wine.inspect("click", TITLE, CMD_ACCEPT)

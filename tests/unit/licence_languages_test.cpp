@@ -21,12 +21,36 @@ TEST(LicenceLanguages, EachLanguageFallsBackToItsBareLanguageBeforeTheNext) {
                                       "License.fr.txt", "License.txt"}));
   EXPECT_EQ(FileNames({"zh-Hant-TW"}),
             (std::vector<std::string>{"License.zh-Hant-TW.txt", "License.zh-Hant.txt",
-                                      "License.zh.txt", "License.txt"}));
+                                      "License.zh-TW.txt", "License.zh.txt", "License.txt"}));
   // A singleton left at the end ("-u") is dropped with the subtag after it.
   EXPECT_EQ(FileNames({"de-DE-u-co-phonebk"}),
             (std::vector<std::string>{"License.de-DE-u-co-phonebk.txt", "License.de-DE-u-co.txt",
                                       "License.de-DE.txt", "License.de.txt", "License.txt"}));
   EXPECT_EQ(FileNames({}), std::vector<std::string>{"License.txt"});
+}
+
+TEST(LicenceLanguages, ChineseAsWindowsReportsItAlsoFindsTheScriptAndNorwegianFindsNo) {
+  const auto chinese = [](const char* tag, const char* other) {
+    return std::vector<std::string>{std::string("License.") + tag + ".txt",
+                                    std::string("License.") + other + ".txt", "License.zh.txt",
+                                    "License.txt"};
+  };
+  EXPECT_EQ(FileNames({"zh-TW"}), chinese("zh-TW", "zh-Hant"));
+  EXPECT_EQ(FileNames({"zh-HK"}), chinese("zh-HK", "zh-Hant"));
+  EXPECT_EQ(FileNames({"zh-MO"}), chinese("zh-MO", "zh-Hant"));
+  EXPECT_EQ(FileNames({"zh-CN"}), chinese("zh-CN", "zh-Hans"));
+  EXPECT_EQ(FileNames({"zh-SG"}), chinese("zh-SG", "zh-Hans"));
+  EXPECT_EQ(FileNames({"zh-Hans-CN"}),
+            (std::vector<std::string>{"License.zh-Hans-CN.txt", "License.zh-Hans.txt",
+                                      "License.zh-CN.txt", "License.zh.txt", "License.txt"}));
+  EXPECT_EQ(FileNames({"zh"}), (std::vector<std::string>{"License.zh.txt", "License.txt"}));
+  EXPECT_EQ(FileNames({"nb-NO"}), (std::vector<std::string>{"License.nb-NO.txt", "License.nb.txt",
+                                                            "License.no.txt", "License.txt"}));
+  EXPECT_EQ(FileNames({"nn"}),
+            (std::vector<std::string>{"License.nn.txt", "License.no.txt", "License.txt"}));
+  // Another language's region says nothing about Chinese.
+  EXPECT_EQ(FileNames({"en-TW"}),
+            (std::vector<std::string>{"License.en-TW.txt", "License.en.txt", "License.txt"}));
 }
 
 TEST(LicenceLanguages, MalformedTagsNeverBecomeFileNames) {

@@ -3,6 +3,7 @@
 #include "launcher/acceptance.h"
 #include "launcher/launch_content.h"
 #include "launcher/paths.h"
+#include "launcher/report_text.h"
 #include "launcher/selection.h"
 #include "tests/unit/fake_platform.h"
 
@@ -142,6 +143,14 @@ TEST(Acceptance, FailuresComeBackAsErrorsToReport) {
   EXPECT_EQ(status.error().code, kErrorNotEnoughMemory);
   EXPECT_EQ(status.error().action, "There is not enough memory to go on.");
   EXPECT_TRUE(noMemory.started.empty());
+}
+
+TEST(Report, SaysWhatFailedThenTheErrorAndNeverCallsAFailureError0) {
+  EXPECT_EQ(ReportText({1155, "No application is associated.", "Could not open \"E:\\x.htm\"."}),
+            "Could not open \"E:\\x.htm\".\r\n\r\nError 1155: No application is associated.");
+  EXPECT_EQ(ReportText({0, "Windows gave no reason.", "Could not start \"E:\\splash.exe\"."}),
+            "Could not start \"E:\\splash.exe\".\r\n\r\nWindows gave no reason.");
+  EXPECT_EQ(ReportText({2, "Not found.", ""}), "Error 2: Not found.");
 }
 
 }  // namespace

@@ -220,7 +220,7 @@ double Milliseconds(const LARGE_INTEGER& from) {
          static_cast<double>(frequency.QuadPart);
 }
 
-int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds) {
+int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds, bool close) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -232,8 +232,9 @@ int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds) {
     return 2;
   }
   CloseHandle(process.hThread);
+  HWND window = nullptr;
   for (;;) {
-    HWND window = FindWindowW(nullptr, title);
+    window = FindWindowW(nullptr, title);
     DWORD pid = 0;
     if (window) GetWindowThreadProcessId(window, &pid);
     if (pid == process.dwProcessId && IsWindowVisible(window)) break;
@@ -244,6 +245,12 @@ int TimeStart(const wchar_t* title, const wchar_t* exe, int milliseconds) {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+  if (close) {
+    // Ended, not closed: an orderly close under Wine without a window manager waits up to a
+    // second for the X server to withdraw the window, which would cost more than is measured.
+    TerminateProcess(process.hProcess, 0);
+    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) return 1;
+  }
   CloseHandle(process.hProcess);
   std::printf("%.1f %lu\n", elapsed, static_cast<unsigned long>(memory.PeakWorkingSetSize / 1024));
   return 0;
@@ -290,7 +297,9 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(file);
     return 0;
   }
-  if (command == L"start" && argc == 5) return TimeStart(title, argv[3], _wtoi(argv[4]));
+  if ((command == L"start" || command == L"measure") && argc == 5) {
+    return TimeStart(title, argv[3], _wtoi(argv[4]), command == L"measure");
+  }
   if (command == L"gone" && argc == 4) {
     for (int waited = 0; FindWindowW(nullptr, title); waited += 20) {
       if (waited >= _wtoi(argv[3])) return 1;

@@ -4,15 +4,15 @@
 
 #include "launcher/launch_content.h"
 #include "launcher/out_of_memory.h"
-#include "launcher/paths.h"
+#include "launcher/program_folder.h"
 
 namespace discgate {
 
 Status Accept(Platform& platform) {
   try {
-    const Result<std::string> module = platform.ModulePath();
-    if (!module.ok()) return WithAction(module.error(), "Could not find the program's folder.");
-    return LaunchContent(platform, FolderOf(module.value()));
+    const Result<std::string> folder = ProgramFolder(platform);
+    if (!folder.ok()) return folder.error();
+    return LaunchContent(platform, folder.value());
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }

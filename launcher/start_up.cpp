@@ -3,15 +3,15 @@
 #include <new>
 
 #include "launcher/out_of_memory.h"
-#include "launcher/paths.h"
+#include "launcher/program_folder.h"
 
 namespace discgate {
 
 Result<Licence> LoadLicenceAtStart(Platform& platform) {
   try {
-    const Result<std::string> module = platform.ModulePath();
-    if (!module.ok()) return WithAction(module.error(), "Could not find the program's folder.");
-    return LoadLicence(platform, FolderOf(module.value()), platform.PreferredUiLanguages());
+    const Result<std::string> folder = ProgramFolder(platform);
+    if (!folder.ok()) return folder.error();
+    return LoadLicence(platform, folder.value(), platform.PreferredUiLanguages());
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }

@@ -38,8 +38,22 @@ class WinTemporaryFile final : public TemporaryFile {
   UniqueFile m_file;
 };
 
-// The shell's "open", and the error it means when it fails.
-Status ShellExecuteOpen(SHELLEXECUTEINFOW& info, const std::string& file) {
+// The shell's "open" on a file, and the error it means when it fails. With a class, the class
+// decides the handler, not the file's name.
+Status ShellExecuteOpen(HWND owner, const std::string& file, const std::string& folder,
+                        const wchar_t* fileClass) {
+  const std::wstring wideFile = Widen(file);
+  const std::wstring wideFolder = Widen(folder);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  // No UI: a failure is reported once, by us. No async: the program ends right after this call.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | (fileClass ? SEE_MASK_CLASSNAME : 0);
+  info.hwnd = owner;
+  info.lpVerb = L"open";
+  info.lpFile = wideFile.c_str();
+  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
+  info.lpClass = fileClass;
+  info.nShow = SW_SHOWNORMAL;
   using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
   const auto shellExecute =
       SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
@@ -195,35 +209,13 @@ Status WinPlatform::StartProcess(const std::string& program, const std::string& 
 }
 
 Status WinPlatform::ShellOpen(const std::string& file, const std::string& folder) {
-  const std::wstring wideFile = Widen(file);
-  const std::wstring wideFolder = Widen(folder);
-  SHELLEXECUTEINFOW info{};
-  info.cbSize = sizeof info;
-  // No UI: a failure is reported once, by us. No async: the program ends right after this call.
-  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-  info.hwnd = m_owner;
-  info.lpVerb = L"open";
-  info.lpFile = wideFile.c_str();
-  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
-  info.nShow = SW_SHOWNORMAL;
-  return ShellExecuteOpen(info, file);
+  return ShellExecuteOpen(m_owner, file, folder, nullptr);
 }
 
 Status WinPlatform::ShellOpenWebPage(const std::string& page, const std::string& folder) {
-  const std::wstring widePage = Widen(page);
-  const std::wstring wideFolder = Widen(folder);
-  SHELLEXECUTEINFOW info{};
-  info.cbSize = sizeof info;
-  // The class decides the handler, not the name: the file is opened as a web page or not at all.
-  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | SEE_MASK_CLASSNAME;
-  info.hwnd = m_owner;
-  info.lpVerb = L"open";
-  info.lpFile = widePage.c_str();
-  info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
-  info.lpClass = L".html";
-  info.nShow = SW_SHOWNORMAL;
-  if (!HasOpenCommand(info.lpClass)) return SystemError(ERROR_NO_ASSOCIATION, page);
-  return ShellExecuteOpen(info, page);
+  constexpr const wchar_t* kWebPage = L".html";
+  if (!HasOpenCommand(kWebPage)) return SystemError(ERROR_NO_ASSOCIATION, page);
+  return ShellExecuteOpen(m_owner, page, folder, kWebPage);
 }
 
 std::vector<std::string> WinPlatform::PreferredUiLanguages() {

@@ -1,0 +1,13 @@
+#include "launcher/program_folder.h"
+
+#include "launcher/paths.h"
+
+namespace discgate {
+
+Result<std::string> ProgramFolder(Platform& platform) {
+  const Result<std::string> module = platform.ModulePath();
+  if (!module.ok()) return WithAction(module.error(), "Could not find the program's folder.");
+  return FolderOf(module.value());
+}
+
+}  // namespace discgate

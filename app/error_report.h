@@ -2,12 +2,20 @@
 
 #include <windows.h>
 
+#include "launcher/ui_texts.h"
 #include "platform/result.h"
 
 namespace discgate {
 
 // The one place a failure reaches the user: a message box with what could not be done, the
-// Windows error number and the system's description of it.
-void ReportError(HWND owner, const Error& error);
+// Windows error number and the system's description of it, in the given language.
+void ReportError(HWND owner, const Error& error, const UiLanguage& language);
+
+// Words the report of an unrecoverable error in the user's language. Called once at start, as
+// nothing may allocate when that report is made.
+void PrepareTerminateReport(const UiLanguage& language);
+
+// The options every message box of the program has: right-to-left reading for Arabic and Hebrew.
+UINT MessageBoxOptions(const UiLanguage& language);
 
 }  // namespace discgate

@@ -10,6 +10,7 @@
 #include "launcher/acceptance.h"
 #include "launcher/out_of_memory.h"
 #include "launcher/start_up.h"
+#include "platform/dpi_win.h"
 #include "platform/error_win.h"
 #include "platform/text_win.h"
 
@@ -18,6 +19,8 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"discgate.Form1";
 constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW;
+// WM_DPICHANGED, which the headers declare only for programs that need Windows 8.1 or later.
+constexpr UINT kWmDpiChanged = 0x02E0;
 
 // Esc does nothing in this window. A multi-line text box in a window that handles dialog keys
 // takes Esc as a request to close the window, so the key never reaches the controls, and the
@@ -28,18 +31,28 @@ bool IsEscapeKey(const MSG& message) {
          message.wParam == VK_ESCAPE;
 }
 
-int ScreenDpi() {
-  const HDC screen = ::GetDC(nullptr);
-  const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
+// A DPI that no screen has is no answer: the window stays as it is.
+bool IsPlausibleDpi(int dpi) { return dpi >= 48 && dpi <= 960; }
 
 struct ControlClass {
   const wchar_t* className;
   DWORD style;
   DWORD exStyle;
 };
+
+// The label's and buttons' texts are the language's; the others are fixed.
+std::wstring TextOf(const ControlLayout& control, const UiLanguage& language) {
+  switch (control.id) {
+    case kLabel1:
+      return Widen(language[UiText::Label]);
+    case kCmdCancel:
+      return Widen(language[UiText::Decline]);
+    case kCmdAccept:
+      return Widen(language[UiText::Accept]);
+    default:
+      return control.text ? control.text : L"";
+  }
+}
 
 ControlClass ClassFor(ControlKind kind) {
   switch (kind) {
@@ -60,17 +73,20 @@ ControlClass ClassFor(ControlKind kind) {
 }  // namespace
 
 int Form1::Run(int showCommand) {
+  // Reports speak the user's language, not the licence's: the licence may be what failed.
+  m_reportLanguage = &LanguageOfUser(m_platform.PreferredUiLanguages());
+  PrepareTerminateReport(*m_reportLanguage);
   {
     // The licence is read before the window exists; without it there is nothing to agree to, so
     // the window never appears. Once the text box holds it, no other copy is kept.
     Result<Licence> licence = LoadLicenceAtStart(m_platform);
     if (!licence.ok()) {
-      ReportError(nullptr, licence.error());
+      Report(licence.error());
       return kExitFailed;
     }
-    const Status created = Create(std::move(licence.value().text), licence.value().rightToLeft);
+    const Status created = Create(std::move(licence.value()));
     if (!created.ok()) {
-      ReportError(nullptr, created.error());
+      Report(created.error());
       return kExitFailed;
     }
   }
@@ -90,9 +106,10 @@ int Form1::Run(int showCommand) {
   return static_cast<int>(message.wParam);
 }
 
-Status Form1::Create(std::string licenceText, bool rightToLeft) {
-  m_licenceText = std::move(licenceText);
-  m_rightToLeft = rightToLeft;
+Status Form1::Create(Licence licence) {
+  m_licenceText = std::move(licence.text);
+  m_rightToLeft = licence.rightToLeft;
+  m_language = licence.language;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -107,12 +124,14 @@ Status Form1::Create(std::string licenceText, bool rightToLeft) {
       ::LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_DISCGATE), IMAGE_ICON,
                    ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   if (!::RegisterClassExW(&windowClass)) {
-    return WithAction(LastError(), "Could not create the window.");
+    return WithAction(LastError(), Action::CreateWindow);
   }
 
-  m_dpi = ScreenDpi();
-  RECT frame{0, 0, TwipsToPixels(kForm1Width, m_dpi), TwipsToPixels(kForm1Height, m_dpi)};
-  ::AdjustWindowRectEx(&frame, kFrameStyle, FALSE, 0);
+  // A licence read from right to left gets a mirrored window: the controls change sides.
+  const DWORD exStyle = m_rightToLeft ? WS_EX_LAYOUTRTL : 0;
+  m_dpi = SystemDpi();
+  const PixelRect client = ClientRect(m_dpi);
+  const RECT frame = FrameForClient(client.width, client.height, kFrameStyle, exStyle, m_dpi);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
 
@@ -121,23 +140,33 @@ Status Form1::Create(std::string licenceText, bool rightToLeft) {
   const int x = workArea.left + (workArea.right - workArea.left - width) / 2;
   const int y = workArea.top + (workArea.bottom - workArea.top - height) / 2;
 
-  if (!::CreateWindowExW(0, kClassName, kForm1Caption, kFrameStyle, x, y, width, height, nullptr,
-                         nullptr, m_instance, this)) {
+  if (!::CreateWindowExW(exStyle, kClassName, Widen((*m_language)[UiText::Caption]).c_str(),
+                         kFrameStyle, x, y, width, height, nullptr, nullptr, m_instance, this)) {
     // WM_CREATE says why it failed; otherwise the system does.
-    if (m_createError.description.empty()) m_createError = LastError();
-    return WithAction(m_createError, "Could not create the window.");
+    return WithAction(m_createError ? *m_createError : LastError(), Action::CreateWindow);
+  }
+
+  // The window may have opened on a monitor whose DPI is not the system's; no WM_DPICHANGED
+  // comes for that.
+  const int dpi = WindowDpi(m_hwnd);
+  if (dpi != m_dpi) {
+    ApplyDpi(dpi);
+    const PixelRect scaled = ClientRect(dpi);
+    const RECT rescaled = FrameForClient(scaled.width, scaled.height, kFrameStyle, exStyle, dpi);
+    ::SetWindowPos(m_hwnd, nullptr, 0, 0, rescaled.right - rescaled.left,
+                   rescaled.bottom - rescaled.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return {};
 }
 
 bool Form1::OnCreate() {
   try {
-    CreateFonts();
     const Status created = CreateControls();
     if (!created.ok()) {
       m_createError = created.error();
       return false;
     }
+    ApplyDpi(m_dpi);
     // The default limit of about 30,000 characters would stop the user's typing in a long licence.
     ::SendMessageW(m_text1, EM_SETLIMITTEXT, 0, 0);
     std::wstring text = Widen(m_licenceText);
@@ -154,40 +183,57 @@ bool Form1::OnCreate() {
   }
 }
 
-void Form1::CreateFonts() {
-  NONCLIENTMETRICSW metrics{};
-  // The size without the field Vista added, which every Windows accepts.
-  metrics.cbSize = sizeof metrics;
-  if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-    m_messageFont.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
-  }
-  m_text1Font.reset(::CreateFontW(-FontPixelHeight(kText1FontSize, m_dpi), 0, 0, 0, FW_NORMAL,
-                                  FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                  kText1FontFace));
-}
-
 Status Form1::CreateControls() {
   for (const ControlLayout& control : kForm1Controls) {
     ControlClass type = ClassFor(control.kind);
-    if (control.kind == ControlKind::TextBox && m_rightToLeft) {
-      type.style |= ES_RIGHT;
+    // In a mirrored window left and right trade meanings: a plain text box reads from the right,
+    // and English texts need the reverse reading order to keep their full stops at the end.
+    if (m_rightToLeft && control.kind != ControlKind::TextBox && !m_language->rightToLeft) {
       type.exStyle |= WS_EX_RTLREADING;
     }
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0);
+    const PixelRect rect = ControlRect(control, m_dpi);
     const HWND child = ::CreateWindowExW(
-        type.exStyle, type.className, control.text, style, TwipsToPixels(control.left, m_dpi),
-        TwipsToPixels(control.top, m_dpi), TwipsToPixels(control.width, m_dpi),
-        TwipsToPixels(control.height, m_dpi), m_hwnd,
+        type.exStyle, type.className, TextOf(control, *m_language).c_str(), style, rect.left,
+        rect.top, rect.width, rect.height, m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), m_instance, nullptr);
     if (!child) return LastError();
-    const HFONT font =
-        control.kind == ControlKind::TextBox ? m_text1Font.get() : m_messageFont.get();
-    if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   m_text1 = ::GetDlgItem(m_hwnd, kText1);
   m_focus = m_text1;
   return {};
+}
+
+void Form1::ApplyDpi(int dpi) {
+  m_dpi = dpi;
+  UniqueFont messageFont = MessageFontForDpi(dpi);
+  UniqueFont text1Font(::CreateFontW(-FontPixelHeight(kText1FontSize, dpi), 0, 0, 0, FW_NORMAL,
+                                     FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_DONTCARE, kText1FontFace));
+  for (const ControlLayout& control : kForm1Controls) {
+    const HWND child = ::GetDlgItem(m_hwnd, control.id);
+    if (!child) continue;
+    const PixelRect rect = ControlRect(control, dpi);
+    ::SetWindowPos(child, nullptr, rect.left, rect.top, rect.width, rect.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const HFONT font = control.kind == ControlKind::TextBox ? text1Font.get() : messageFont.get();
+    if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  // Only now that no control uses them may the old fonts go.
+  m_messageFont = std::move(messageFont);
+  m_text1Font = std::move(text1Font);
+}
+
+void Form1::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  const int dpi = HIWORD(wParam);
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  if (!IsPlausibleDpi(dpi) || !suggested) return;
+  ApplyDpi(dpi);
+  // The system's rectangle keeps the window under the pointer that dragged it across monitors.
+  ::SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -227,6 +273,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NEXTDLGCTL:
       OnNextDlgCtl(wParam, lParam);
+      return 0;
+    case kWmDpiChanged:
+      OnDpiChanged(wParam, lParam);
       return 0;
     case WM_CLOSE:
       // Closing while the acceptance runs would end the program before it is done.
@@ -297,9 +346,11 @@ void Form1::OnAccept() {
 }
 
 void Form1::Fail(const Error& error) {
-  ReportError(m_hwnd, error);
+  Report(error);
   Unload(kExitFailed);
 }
+
+void Form1::Report(const Error& error) { ReportError(m_hwnd, error, *m_reportLanguage); }
 
 void Form1::Unload(int exitCode) {
   m_exitCode = exitCode;

@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/exit_codes.h"
+#include "launcher/licence_loader.h"
+#include "launcher/ui_texts.h"
 #include "platform/platform_win.h"
 #include "platform/result.h"
 #include "platform/unique_handle.h"
@@ -31,10 +34,11 @@ class Form1 {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  Status Create(std::string licenceText, bool rightToLeft);
+  Status Create(Licence licence);
   bool OnCreate();
   Status CreateControls();
-  void CreateFonts();
+  void ApplyDpi(int dpi);
+  void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam);
   void OnSetFocus();
   void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
@@ -42,19 +46,22 @@ class Form1 {
   void OnButton(int id);
   void OnAccept();
   void Fail(const Error& error);
+  void Report(const Error& error);
   void Unload(int exitCode);
 
   HINSTANCE m_instance;
   HWND m_hwnd = nullptr;
   HWND m_text1 = nullptr;
   HWND m_focus = nullptr;  // the control to give the focus back to when the window is activated
-  int m_dpi = 96;
+  int m_dpi = 96;          // of the monitor the window is on
   UniqueFont m_messageFont;
   UniqueFont m_text1Font;
   WinPlatform m_platform;
-  bool m_rightToLeft = false;  // Text1 reads right to left, for an Arabic or Hebrew licence
-  std::string m_licenceText;   // only until Text1 holds it
-  Error m_createError;         // why WM_CREATE failed
+  const UiLanguage* m_language = &English();        // of the window's texts
+  const UiLanguage* m_reportLanguage = &English();  // of reports: the user's
+  bool m_rightToLeft = false;          // the licence reads right to left, so the window is mirrored
+  std::string m_licenceText;           // only until Text1 holds it
+  std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;
   bool m_accepting = false;
 };

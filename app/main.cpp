@@ -13,6 +13,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
   // Before anything can load a DLL: the program's folder and the current directory may hold
   // files that others wrote.
   discgate::RestrictDllSearchToSystemFolder();
+  // In English until the user's language is known.
+  discgate::PrepareTerminateReport(discgate::English());
   // Version 6 of the common controls, which the manifest asks for, so buttons are themed.
   discgate::InitialiseCommonControls();
 
@@ -20,7 +22,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
     discgate::Form1 form(hInstance);
     return form.Run(nShowCmd);
   } catch (const std::bad_alloc&) {
-    discgate::ReportError(nullptr, discgate::OutOfMemory());
+    // Memory ran out before the user's languages were known.
+    discgate::ReportError(nullptr, discgate::OutOfMemory(), discgate::English());
     return discgate::kExitFailed;
   }
 }

@@ -5,16 +5,41 @@
 // a whole symbol demangler: about a sixth of the program's size. This one replaces it.
 #include <windows.h>
 
+#include <iterator>
+#include <string_view>
+
+#include "app/error_report.h"
 #include "app/exit_codes.h"
-#include "app/form1_layout.h"
+
+namespace discgate {
+namespace {
+
+// Filled at start: nothing may allocate when the report is made, as memory may be what ran out.
+wchar_t g_caption[128];
+wchar_t g_text[256];
+UINT g_options = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
+
+void CopyText(std::string_view text, wchar_t* to, int size) {
+  const int length =
+      ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), to, size - 1);
+  if (length > 0) to[length] = L'\0';
+}
+
+}  // namespace
+
+void PrepareTerminateReport(const UiLanguage& language) {
+  CopyText(language[UiText::Caption], g_caption, static_cast<int>(std::size(g_caption)));
+  CopyText(language[UiText::CannotRecover], g_text, static_cast<int>(std::size(g_text)));
+  g_options = MessageBoxOptions(language);
+}
+
+}  // namespace discgate
 
 namespace __gnu_cxx {
 
 // NOLINTNEXTLINE(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp): the runtime's name
 void __verbose_terminate_handler() {
-  // Nothing here may allocate: memory may be what ran out.
-  ::MessageBoxW(nullptr, L"The program met an error it cannot recover from, and ends now.",
-                discgate::kForm1Caption, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+  ::MessageBoxW(nullptr, discgate::g_text, discgate::g_caption, discgate::g_options);
   ::ExitProcess(discgate::kExitFailed);
 }
 

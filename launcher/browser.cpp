@@ -65,7 +65,7 @@ Status OpenInBrowser(Platform& platform, const std::string& page, const std::str
     return {};
   }
   Status opened = platform.ShellOpenWebPage(page, folder);
-  if (!opened.ok()) return WithAction(opened.error(), "Could not open \"" + page + "\".");
+  if (!opened.ok()) return WithAction(opened.error(), Action::Open, page);
   return {};
 }
 

@@ -8,8 +8,7 @@ namespace discgate {
 
 Status LaunchContent(Platform& platform, const std::string& folder) {
   const Result<std::vector<std::string>> names = platform.ListFiles(folder);
-  if (!names.ok())
-    return WithAction(names.error(), "Could not read the folder \"" + folder + "\".");
+  if (!names.ok()) return WithAction(names.error(), Action::ReadFolder, folder);
 
   const std::optional<ContentChoice> choice = ChooseContent(names.value());
   if (!choice) return {};
@@ -18,7 +17,7 @@ Status LaunchContent(Platform& platform, const std::string& folder) {
   if (choice->kind == ContentKind::IndexPage) return OpenInBrowser(platform, path, folder);
 
   Status started = platform.ShellOpen(path, folder);
-  if (!started.ok()) return WithAction(started.error(), "Could not start \"" + path + "\".");
+  if (!started.ok()) return WithAction(started.error(), Action::Start, path);
   return {};
 }
 

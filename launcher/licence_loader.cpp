@@ -31,7 +31,7 @@ bool IsMissing(const Error& error) {
 
 struct Attempt {
   std::string path;
-  Result<std::string> bytes = Error{kErrorFileNotFound, {}, {}};
+  Result<std::string> bytes = Error{kErrorFileNotFound, {}, {}, {}};
 };
 
 // The file from the current directory or, when it is not there, from beside the program, so a
@@ -60,17 +60,14 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
   }
   if (!attempt.bytes.ok()) {
     const Error& error = attempt.bytes.error();
-    if (error.code == kErrorFileTooLarge) {
-      return WithAction(error, "The licence agreement \"" + attempt.path +
-                                   "\" is too large to show (more than " +
-                                   std::to_string(kMaxLicenceBytes >> 20) + " MB).");
-    }
-    return WithAction(error, "Could not read the licence agreement \"" + attempt.path + "\".");
+    return WithAction(error,
+                      error.code == kErrorFileTooLarge ? Action::ShowLicence : Action::ReadLicence,
+                      attempt.path);
   }
   std::string text = DecodeLicence(attempt.bytes.value(), [&platform](std::string_view ansi) {
     return platform.AnsiToUtf8(ansi);
   });
-  return Licence{std::move(text), IsRightToLeft(language)};
+  return Licence{std::move(text), IsRightToLeft(language), &LanguageOfLicence(language)};
 }
 
 }  // namespace discgate

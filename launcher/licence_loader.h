@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "launcher/ui_texts.h"
 #include "platform/platform.h"
 
 namespace discgate {
@@ -15,6 +16,9 @@ inline constexpr std::uint64_t kMaxLicenceBytes = std::uint64_t{16} << 20;
 struct Licence {
   std::string text;  // decoded and ready for the text box
   bool rightToLeft = false;
+  // The window's texts: the licence's language where the program speaks it, else English, which
+  // is also what the plain "License.txt" gets.
+  const UiLanguage* language = &English();
 };
 
 // The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),

@@ -4,10 +4,8 @@
 
 namespace discgate {
 
-// Reported when memory runs out. Built without allocating beyond what a short text needs; the
-// description is the system's, filled in where the error is shown.
-inline Error OutOfMemory() {
-  return Error{kErrorNotEnoughMemory, {}, "There is not enough memory to go on."};
-}
+// Reported when memory runs out. Built without allocating; the description is the system's,
+// filled in where the error is shown.
+inline Error OutOfMemory() { return Error{kErrorNotEnoughMemory, {}, Action::GoOn, {}}; }
 
 }  // namespace discgate

@@ -6,7 +6,7 @@ namespace discgate {
 
 Result<std::string> ProgramFolder(Platform& platform) {
   const Result<std::string> module = platform.ModulePath();
-  if (!module.ok()) return WithAction(module.error(), "Could not find the program's folder.");
+  if (!module.ok()) return WithAction(module.error(), Action::FindProgramFolder);
   return FolderOf(module.value());
 }
 

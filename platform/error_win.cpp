@@ -23,7 +23,8 @@ static_assert(kErrorNoNetwork == ERROR_NO_NETWORK);
 static_assert(kErrorNetworkUnreachable == ERROR_NETWORK_UNREACHABLE);
 
 Error SystemError(DWORD code, std::string_view subject) {
-  if (code == ERROR_SUCCESS) return Error{0, "Windows gave no reason.", {}};
+  // The report says in the reader's language that no reason was given, or that it is unknown.
+  if (code == ERROR_SUCCESS) return Error{0, {}, {}, {}};
   // Messages may hold inserts (%1 to %9); every one of them is the subject.
   const std::wstring insert = subject.empty() ? std::wstring(L"the file") : Widen(subject);
   const DWORD_PTR inserts[9] = {
@@ -43,8 +44,7 @@ Error SystemError(DWORD code, std::string_view subject) {
          (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
     message.pop_back();
   }
-  if (message.empty()) message = L"Unknown error.";
-  return Error{code, Narrow(message), {}};
+  return Error{code, Narrow(message), {}, {}};
 }
 
 Error LastError(std::string_view subject) { return SystemError(::GetLastError(), subject); }

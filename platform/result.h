@@ -25,16 +25,32 @@ inline constexpr std::uint32_t kErrorFileTooLarge = 223;
 inline constexpr std::uint32_t kErrorNoNetwork = 1222;
 inline constexpr std::uint32_t kErrorNetworkUnreachable = 1231;
 
+// What the program was doing when a failure happened. The report words it in the reader's
+// language, so it travels as a value, with the file or folder it concerns as its subject.
+enum class Action : std::uint8_t {
+  None,
+  ReadLicence,
+  ShowLicence,  // the licence is too large to show
+  FindProgramFolder,
+  ReadFolder,
+  Start,
+  Open,
+  CreateWindow,
+  GoOn,  // memory ran out
+};
+
 // A failure as the user is told of it: the system's error number with its message, and what the
 // program was trying to do when it happened.
 struct Error {
   std::uint32_t code = 0;
   std::string description;
-  std::string action;
+  Action action = Action::None;
+  std::string subject;
 };
 
-inline Error WithAction(Error error, std::string action) {
-  error.action = std::move(action);
+inline Error WithAction(Error error, Action action, std::string subject = {}) {
+  error.action = action;
+  error.subject = std::move(subject);
   return error;
 }
 

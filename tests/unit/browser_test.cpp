@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "launcher/report_text.h"
 #include "launcher/browser.h"
 #include "launcher/browser_args.h"
 #include "launcher/paths.h"
@@ -183,7 +184,7 @@ TEST(OpenInBrowser, WhenTheShellFailsTooThePageAndTheReasonAreReported) {
   const Status status = OpenInBrowser(platform, "E:\\index.htm", "E:\\");
   ASSERT_FALSE(status.ok());
   EXPECT_EQ(status.error().code, 1155u);
-  EXPECT_EQ(status.error().action, "Could not open \"E:\\index.htm\".");
+  EXPECT_EQ(ActionText(status.error(), English()), "Could not open \"E:\\index.htm\".");
   EXPECT_TRUE(platform.files.empty());
 }
 

@@ -25,7 +25,7 @@ class FakeTemporaryFile final : public TemporaryFile {
 }  // namespace
 
 Error FakeError(std::uint32_t code) {
-  return Error{code, "fake error " + std::to_string(code), {}};
+  return Error{code, "fake error " + std::to_string(code), {}, {}};
 }
 
 Result<std::string> FakePlatform::ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {

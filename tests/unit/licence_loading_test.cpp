@@ -2,6 +2,7 @@
 // language), from the current directory or beside the program, as the program does at start.
 #include <gtest/gtest.h>
 
+#include "launcher/report_text.h"
 #include "launcher/licence_loader.h"
 #include "launcher/start_up.h"
 #include "tests/unit/fake_platform.h"
@@ -32,7 +33,8 @@ TEST(LicenceLoading, MissingFromBothPlacesNamesTheFileAndTheSystemError) {
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, kErrorFileNotFound);
   EXPECT_EQ(licence.error().description, "fake error 2");
-  EXPECT_NE(licence.error().action.find("E:\\setup\\License.txt"), std::string::npos);
+  EXPECT_NE(ActionText(licence.error(), English()).find("E:\\setup\\License.txt"),
+            std::string::npos);
 }
 
 TEST(LicenceLoading, AnUnreadableLicenceIsReportedNotSkipped) {
@@ -43,7 +45,7 @@ TEST(LicenceLoading, AnUnreadableLicenceIsReportedNotSkipped) {
   const Result<Licence> licence = LoadLicence(platform, "E:\\", {});
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, 5u);
-  EXPECT_NE(licence.error().action.find("\"License.txt\""), std::string::npos);
+  EXPECT_NE(ActionText(licence.error(), English()).find("\"License.txt\""), std::string::npos);
 }
 
 TEST(LicenceLoading, ACurrentDirectoryThatCannotBeReachedDoesNotHideTheLicenceBesideTheProgram) {
@@ -66,7 +68,7 @@ TEST(LicenceLoading, AnOversizedLicenceIsRefusedWithAClearMessage) {
   const Result<Licence> licence = LoadLicence(platform, "E:\\", {});
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, kErrorFileTooLarge);
-  EXPECT_EQ(licence.error().action,
+  EXPECT_EQ(ActionText(licence.error(), English()),
             "The licence agreement \"License.txt\" is too large to show (more than 16 MB).");
 
   platform.files["License.txt"] = std::string(kMaxLicenceBytes, 'x');
@@ -82,14 +84,34 @@ TEST(LicenceLoading, TheFirstLanguageTheDiscHasIsShownFromEitherPlace) {
   ASSERT_TRUE(licence.ok());
   EXPECT_EQ(licence.value().text, "Français");
   EXPECT_FALSE(licence.value().rightToLeft);
+  EXPECT_EQ(licence.value().language->tag, "fr");
 
   licence = LoadLicence(platform, "E:\\", {"ar-EG"});
   ASSERT_TRUE(licence.ok());
   EXPECT_TRUE(licence.value().rightToLeft);
+  EXPECT_EQ(licence.value().language->tag, "ar");
 
+  // The plain licence keeps the English window, whatever the user's language.
   licence = LoadLicence(platform, "E:\\", {"ja-JP"});
   ASSERT_TRUE(licence.ok());
   EXPECT_EQ(licence.value().text, "English");
+  EXPECT_EQ(licence.value().language->tag, "en");
+}
+
+TEST(LicenceLoading, ALicenceInALanguageTheProgramDoesNotSpeakGetsEnglishTexts) {
+  testing::FakePlatform platform;
+  platform.files["License.fa.txt"] = "فارسی";
+  platform.files["License.no.txt"] = "Norsk";
+  Result<Licence> licence = LoadLicence(platform, "E:\\", {"fa-IR"});
+  ASSERT_TRUE(licence.ok());
+  EXPECT_TRUE(licence.value().rightToLeft);
+  EXPECT_EQ(licence.value().language->tag, "en");
+
+  // Found by the name "no", shown with the Norwegian texts.
+  licence = LoadLicence(platform, "E:\\", {"nn-NO"});
+  ASSERT_TRUE(licence.ok());
+  EXPECT_EQ(licence.value().text, "Norsk");
+  EXPECT_EQ(licence.value().language->tag, "nb");
 }
 
 TEST(LicenceLoading, ALanguageFileThatCannotBeReadIsReported) {
@@ -98,7 +120,8 @@ TEST(LicenceLoading, ALanguageFileThatCannotBeReadIsReported) {
   platform.unreadable["License.de.txt"] = testing::FakeError(32);
   const Result<Licence> licence = LoadLicence(platform, "E:\\", {"de-DE"});
   ASSERT_FALSE(licence.ok());
-  EXPECT_EQ(licence.error().action, "Could not read the licence agreement \"License.de.txt\".");
+  EXPECT_EQ(ActionText(licence.error(), English()),
+            "Could not read the licence agreement \"License.de.txt\".");
 }
 
 TEST(LicenceAtStart, TheProgramsFolderAndTheUsersLanguagesComeFromTheSystem) {
@@ -119,7 +142,7 @@ TEST(LicenceAtStart, AProgramFolderThatCannotBeFoundIsReportedNotTakenAsEmpty) {
   const Result<Licence> licence = LoadLicenceAtStart(platform);
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, 122u);
-  EXPECT_EQ(licence.error().action, "Could not find the program's folder.");
+  EXPECT_EQ(ActionText(licence.error(), English()), "Could not find the program's folder.");
   EXPECT_TRUE(platform.read.empty());
 }
 
@@ -129,7 +152,7 @@ TEST(LicenceAtStart, RunningOutOfMemoryIsReportedAsSuch) {
   const Result<Licence> licence = LoadLicenceAtStart(platform);
   ASSERT_FALSE(licence.ok());
   EXPECT_EQ(licence.error().code, kErrorNotEnoughMemory);
-  EXPECT_EQ(licence.error().action, "There is not enough memory to go on.");
+  EXPECT_EQ(ActionText(licence.error(), English()), "There is not enough memory to go on.");
 }
 
 }  // namespace

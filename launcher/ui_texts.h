@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace discgate {
+
+// Every text the program shows that is its own. "%1" and "%2" stand for what the text is about:
+// a path, an error number, a size.
+enum class UiText : std::size_t {
+  Caption,
+  Label,
+  Decline,
+  Accept,
+  ErrorNumber,  // put before the system's description of an error
+  CouldNotReadLicence,
+  LicenceTooLarge,
+  CouldNotFindProgramFolder,
+  CouldNotReadFolder,
+  CouldNotStart,
+  CouldNotOpen,
+  CouldNotCreateWindow,
+  NotEnoughMemory,
+  NoReason,
+  UnknownError,
+  CannotRecover,
+};
+inline constexpr std::size_t kUiTextCount = static_cast<std::size_t>(UiText::CannotRecover) + 1;
+
+// The program's texts in one language, UTF-8.
+struct UiLanguage {
+  std::string_view tag;  // BCP 47
+  bool rightToLeft;
+  std::array<std::string_view, kUiTextCount> texts;
+
+  std::string_view operator[](UiText text) const { return texts[static_cast<std::size_t>(text)]; }
+};
+
+// Every language the program speaks, English first.
+const std::vector<UiLanguage>& UiLanguages();
+const UiLanguage& English();
+
+// The texts in the language of a licence, given the tag of its file name (de-AT, zh-TW, no); the
+// nearest language the table has, else English. An empty tag, the plain "License.txt", is English.
+const UiLanguage& LanguageOfLicence(std::string_view tag);
+
+// The texts for the user's reports: the first of the user's preferred UI languages that the table
+// has, else English.
+const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred);
+
+// The table's language for a tag, or nullptr: the tag itself, then with its last subtags dropped,
+// with the other name of a Chinese tag and Windows' older names (iw, no) understood.
+const UiLanguage* FindUiLanguage(std::string_view tag);
+
+// The text with "%1" and "%2" replaced, in one pass: a path that holds "%2" stays as it is.
+std::string Format(std::string_view text, std::string_view first, std::string_view second = {});
+
+}  // namespace discgate

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "launcher/licence_languages.h"
+#include "launcher/report_text.h"
+#include "launcher/ui_texts.h"
+
+namespace discgate {
+namespace {
+
+// Whether the bytes are UTF-8 that Windows converts without loss: no stray or overlong sequences.
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+std::string Placeholders(std::string_view text) {
+  std::string found;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == '%') found += text[i + 1];
+  }
+  return found;
+}
+
+TEST(UiTexts, TheEnglishTextsAreTheProgramsOwnCharacterForCharacter) {
+  const UiLanguage& english = English();
+  EXPECT_EQ(english.tag, "en");
+  EXPECT_EQ(english[UiText::Caption], "Orvel Software License Agreement");
+  EXPECT_EQ(english[UiText::Label],
+            "Please read the following license agreement.  Use the scroll bar to view the full "
+            "text of the agreement.");
+  EXPECT_EQ(english[UiText::Decline], "I decline.  Please exit.");
+  EXPECT_EQ(english[UiText::Accept], "I accept.  Please continue.");
+  EXPECT_EQ(english[UiText::CannotRecover],
+            "The program met an error it cannot recover from, and ends now.");
+}
+
+TEST(UiTexts, EveryLanguageHasEveryTextWithTheSamePlaceholders) {
+  const std::set<std::string> required{"ar", "cs",    "da", "de", "el", "es", "fi",      "fr",
+                                       "he", "hu",    "it", "ja", "ko", "nb", "nl",      "pl",
+                                       "pt", "pt-BR", "ru", "sv", "tr", "uk", "zh-Hans", "zh-Hant"};
+  std::set<std::string> tags;
+  for (const UiLanguage& language : UiLanguages()) {
+    EXPECT_TRUE(tags.insert(std::string(language.tag)).second) << language.tag << " twice";
+    EXPECT_EQ(language.rightToLeft, IsRightToLeft(language.tag)) << language.tag;
+    EXPECT_NE(language[UiText::Caption].find("Orvel Software"), std::string_view::npos)
+        << language.tag;
+    for (std::size_t i = 0; i < kUiTextCount; ++i) {
+      const std::string_view text = language.texts[i];
+      EXPECT_FALSE(text.empty()) << language.tag << " text " << i;
+      EXPECT_TRUE(IsUtf8(text)) << language.tag << " text " << i;
+      EXPECT_EQ(Placeholders(text), Placeholders(English().texts[i])) << language.tag << " " << i;
+    }
+  }
+  for (const std::string& tag : required) EXPECT_EQ(tags.count(tag), 1u) << tag << " missing";
+}
+
+TEST(UiTexts, ALicencesTagFindsTheNearestLanguageElseEnglish) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "en"},           {"de", "de"},
+      {"DE-at", "de"},      {"pt-BR", "pt-BR"},
+      {"pt-PT", "pt"},      {"pt", "pt"},
+      {"zh-TW", "zh-Hant"}, {"zh-HK", "zh-Hant"},
+      {"zh-MO", "zh-Hant"}, {"zh-Hant-TW", "zh-Hant"},
+      {"zh-CN", "zh-Hans"}, {"zh-SG", "zh-Hans"},
+      {"zh", "zh-Hans"},    {"zh-Hans-CN", "zh-Hans"},
+      {"no", "nb"},         {"nn", "nb"},
+      {"nb-NO", "nb"},      {"iw", "he"},
+      {"he-IL", "he"},      {"fa", "en"},
+      {"en-GB", "en"},      {"x-../..", "en"},
+      {"sr-Latn-RS", "en"},
+  };
+  for (const auto& [tag, expected] : cases) {
+    EXPECT_EQ(LanguageOfLicence(tag).tag, expected) << tag;
+  }
+  EXPECT_EQ(FindUiLanguage("fa-IR"), nullptr);
+}
+
+TEST(UiTexts, ReportsSpeakTheFirstOfTheUsersLanguagesThatTheProgramSpeaks) {
+  EXPECT_EQ(LanguageOfUser({"fa-IR", "de-DE", "fr-FR"}).tag, "de");
+  EXPECT_EQ(LanguageOfUser({"en-GB", "de-DE"}).tag, "en");
+  EXPECT_EQ(LanguageOfUser({"zh-TW"}).tag, "zh-Hant");
+  EXPECT_EQ(LanguageOfUser({"fa-IR"}).tag, "en");
+  EXPECT_EQ(LanguageOfUser({}).tag, "en");
+}
+
+TEST(UiTexts, FormatReplacesEachPlaceholderOnceAndLeavesWhatItInsertsAlone) {
+  EXPECT_EQ(Format("Could not open \"%1\".", "E:\\100%2 %1"), "Could not open \"E:\\100%2 %1\".");
+  EXPECT_EQ(Format("%2 then %1", "a", "b"), "b then a");
+  EXPECT_EQ(Format("100% sure %3 %", "x"), "100% sure %3 %");
+}
+
+TEST(Report, SaysWhatFailedThenTheErrorAndNeverCallsAFailureError0) {
+  const UiLanguage& english = English();
+  EXPECT_EQ(ReportText({1155, "No application is associated.", Action::Open, "E:\\x.htm"}, english),
+            "Could not open \"E:\\x.htm\".\r\n\r\nError 1155: No application is associated.");
+  EXPECT_EQ(ReportText({0, {}, Action::Start, "E:\\splash.exe"}, english),
+            "Could not start \"E:\\splash.exe\".\r\n\r\nWindows gave no reason.");
+  EXPECT_EQ(ReportText({2, "Not found.", Action::None, {}}, english), "Error 2: Not found.");
+  EXPECT_EQ(ReportText({317, {}, Action::None, {}}, english), "Error 317: Unknown error.");
+  EXPECT_EQ(ReportText({223, "Too large.", Action::ShowLicence, "License.txt"}, english),
+            "The licence agreement \"License.txt\" is too large to show (more than 16 MB).\r\n\r\n"
+            "Error 223: Too large.");
+}
+
+TEST(Report, IsWordedInTheReadersLanguageAroundTheSystemsDescription) {
+  EXPECT_EQ(ReportText({2, "Das System kann die Datei nicht finden.", Action::ReadLicence,
+                        "E:\\License.txt"},
+                       LanguageOfLicence("de")),
+            "Die Lizenzvereinbarung „E:\\License.txt“ konnte nicht gelesen werden.\r\n\r\n"
+            "Fehler 2: Das System kann die Datei nicht finden.");
+  EXPECT_EQ(ReportText({8, {}, Action::GoOn, {}}, LanguageOfLicence("fr")),
+            "La mémoire est insuffisante pour continuer.\r\n\r\nErreur 8\u00a0: Erreur inconnue.");
+  EXPECT_EQ(ReportText({0, {}, Action::CreateWindow, {}}, LanguageOfLicence("ja")),
+            "ウィンドウを作成できませんでした。\r\n\r\nWindows から理由が示されませんでした。");
+}
+
+}  // namespace
+}  // namespace discgate

@@ -8,6 +8,8 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine64 wine32:i386 xvfb xdotool imagemagick
   osslsigncode openssl xorriso
+  # Chinese, Japanese, Korean, Arabic and Hebrew letters for the window's texts under Wine.
+  fonts-droid-fallback fonts-dejavu-core
 )
 
 missing=()

@@ -2,7 +2,7 @@
 import shutil
 import unittest
 
-from winetest import (CMD_ACCEPT, CMD_CANCEL, TITLE, TOOLS, WORK, parse_report, program, session,
+from winetest import (CMD_ACCEPT, CMD_CANCEL, TOOLS, WINDOW, WORK, parse_report, program, session,
                       wait_exit)
 
 HTML_EXTENSIONS = (".html", ".htm")
@@ -21,13 +21,13 @@ class DiscCase(unittest.TestCase):
     def tearDown(self):
         for process in self.processes:
             if process.poll() is None:
-                self.wine.inspect("close", TITLE)
+                self.wine.inspect("close", WINDOW)
                 try:
                     wait_exit(process, timeout=10)
                 except Exception:
                     pass
         # The next test must not find this test's window.
-        self.wine.inspect("gone", TITLE, 10000)
+        self.wine.inspect("gone", WINDOW, 10000)
 
     def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
         disc = self.root / name
@@ -51,7 +51,7 @@ class DiscCase(unittest.TestCase):
         return process
 
     def decline(self, process):
-        self.wine.inspect("click", TITLE, CMD_CANCEL)
+        self.wine.inspect("click", WINDOW, CMD_CANCEL)
         return wait_exit(process)
 
     def started_in_the_end(self):
@@ -121,7 +121,7 @@ class BrowserCase(DiscCase):
 
     def accept(self, disc, cwd=None):
         process = self.start_and_wait(disc, cwd)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.wine.inspect("click", WINDOW, CMD_ACCEPT)
         return wait_exit(process)
 
     def temp_names(self):

@@ -1,34 +1,43 @@
 // Looks at and drives another program's window from outside, as a user would: the end-to-end
-// tests run it under Wine beside the program under test.
+// tests run it under Wine beside the program under test. TITLE is a window's title, or
+// "class:NAME" for a window of that class whatever its title.
 //
-//   observer wait TITLE MS          exit 0 once a top-level window with TITLE exists
-//   observer gone TITLE MS          exit 0 once no such window exists
-//   observer dump TITLE             the window and each child: class, id, styles, rectangle, text
-//   observer text TITLE ID FILE     the control's whole text, as UTF-8, into FILE
-//   observer focus TITLE            the id of the control that has the keyboard focus
-//   observer key TITLE tab|escape|return|a    a key press, to the focused control
-//   observer click TITLE ID [N]     presses a button (N times, as fast as messages go)
-//   observer count TITLE            how many top-level windows have that title
-//   observer clickall TITLE ID      presses the button in every window with that title
-//   observer lock FILE MS           holds FILE open, shared with nobody, for MS milliseconds
-//   observer edit FILE MS           holds FILE open for writing, as an editor does, for MS ms
-//   observer close TITLE            the close box (SC_CLOSE)
-//   observer msgbox MS              waits for a message box; prints its caption and text, presses
-//   OK observer waitbox MS             exit 0 once a message box exists; it is left open observer
-//   start TITLE EXE MS     starts EXE; prints the milliseconds until its window exists
-//                                    and the process's peak working set then, in KB
-//   observer clickwait TITLE ID FILE MS   presses a button; prints the milliseconds until FILE
-//   exists observer settle MS              exit 0 once no program runs in the prefix but Wine's own
-//                                    services and observers; else prints the others and exits 1
-//   observer bits                   prints 32 or 64: what kind of program this observer is
+//   wait TITLE MS            exit 0 once a top-level window with TITLE exists
+//   gone TITLE MS            exit 0 once no such window exists
+//   dump TITLE               the window and each child: class, id, styles, rectangles, text
+//   text TITLE ID FILE       the control's whole text, as UTF-8, into FILE
+//   focus TITLE              the id of the control that has the keyboard focus
+//   key TITLE tab|escape|return|a    a key press, to the focused control
+//   click TITLE ID [N]       presses a button (N times, as fast as messages go)
+//   count TITLE              how many top-level windows have that title
+//   clickall TITLE ID        presses the button in every window with that title
+//   lock FILE MS             holds FILE open, shared with nobody, for MS milliseconds
+//   edit FILE MS             holds FILE open for writing, as an editor does, for MS ms
+//   close TITLE              the close box (SC_CLOSE)
+//   msgbox MS                waits for a message box; prints its caption and text, presses OK
+//   waitbox MS               exit 0 once a message box exists; it is left open
+//   start TITLE EXE MS       starts EXE; prints the milliseconds until its window exists and
+//                            the process's peak working set then, in KB
+//   clickwait TITLE ID FILE MS    presses a button; prints the milliseconds until FILE exists
+//   settle MS                exit 0 once no program runs in the prefix but Wine's own services
+//                            and observers; else prints the others and exits 1
+//   bits                     prints 32 or 64: what kind of program this observer is
+//   fit TITLE [FACE]         the screen's DPI and the text box's text; then for the label and
+//                            each button the room its text needs in the window's message font
+//                            at that DPI (or FACE at its size), and the room it has
+//   dpi TITLE DPI            tells the window it is now on a monitor with that DPI, as Windows
+//                            does (WM_DPICHANGED, with the window's rectangle scaled)
+//   lines TITLE ID           the distance in pixels between the first two lines of a text box
 #include <windows.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 #include "tests/e2e/utf8.h"
 
@@ -106,9 +115,17 @@ std::string Escaped(const std::wstring& text) {
   return out;
 }
 
+// The next top-level window after `after` that TITLE names: "class:NAME" names a window class,
+// for windows whose title is in the user's language; anything else is the title.
+HWND NextTop(HWND after, const wchar_t* title) {
+  if (std::wcsncmp(title, L"class:", 6) == 0)
+    return FindWindowExW(nullptr, after, title + 6, nullptr);
+  return FindWindowExW(nullptr, after, nullptr, title);
+}
+
 // A top-level window with the title that is not a message box (which may carry the same title).
 HWND FindMain(const wchar_t* title) {
-  for (HWND each = nullptr; (each = FindWindowExW(nullptr, each, nullptr, title)) != nullptr;) {
+  for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
     wchar_t className[16] = {};
     GetClassNameW(each, className, 16);
     if (std::wcscmp(className, L"#32770") != 0) return each;
@@ -142,17 +159,35 @@ HWND Control(HWND window, const wchar_t* id) {
   return control;
 }
 
+// Where a window is on the screen, as the user sees it: left is left also in a mirrored window.
+RECT OnScreen(HWND window, bool client) {
+  RECT rect{};
+  if (client) {
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  } else {
+    GetWindowRect(window, &rect);
+  }
+  if (rect.left > rect.right) std::swap(rect.left, rect.right);
+  return rect;
+}
+
 BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
   wchar_t className[64] = {};
   GetClassNameW(child, className, 64);
-  RECT rect{};
-  GetWindowRect(child, &rect);
+  const RECT screen = OnScreen(child, false);
+  RECT rect = screen;
+  // In the parent's own coordinates, which a mirrored parent counts from its right edge.
   MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&rect), 2);
+  if (rect.left > rect.right) std::swap(rect.left, rect.right);
   const auto style = static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE));
   const auto exStyle = static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_EXSTYLE));
-  std::printf("child id=%d class=%s style=0x%08lx exstyle=0x%08lx rect=%ld,%ld,%ld,%ld text=%s\n",
-              GetDlgCtrlID(child), Utf8(className).c_str(), style, exStyle, rect.left, rect.top,
-              rect.right - rect.left, rect.bottom - rect.top, Escaped(TextOf(child)).c_str());
+  std::printf(
+      "child id=%d class=%s style=0x%08lx exstyle=0x%08lx rect=%ld,%ld,%ld,%ld "
+      "screen=%ld,%ld,%ld,%ld text=%s\n",
+      GetDlgCtrlID(child), Utf8(className).c_str(), style, exStyle, rect.left, rect.top,
+      rect.right - rect.left, rect.bottom - rect.top, screen.left, screen.top,
+      screen.right - screen.left, screen.bottom - screen.top, Escaped(TextOf(child)).c_str());
   return TRUE;
 }
 
@@ -163,12 +198,15 @@ int Dump(HWND window) {
   GetWindowThreadProcessId(window, &pid);
   POINT origin{};
   ClientToScreen(window, &origin);
+  const RECT screen = OnScreen(window, true);
   std::printf(
-      "window pid=%lu origin=%ld,%ld style=0x%08lx exstyle=0x%08lx client=%ld,%ld text=%s\n",
+      "window pid=%lu origin=%ld,%ld style=0x%08lx exstyle=0x%08lx client=%ld,%ld "
+      "screen=%ld,%ld,%ld,%ld text=%s\n",
       static_cast<unsigned long>(pid), origin.x, origin.y,
       static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
       static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), client.right,
-      client.bottom, Escaped(TextOf(window)).c_str());
+      client.bottom, screen.left, screen.top, screen.right - screen.left,
+      screen.bottom - screen.top, Escaped(TextOf(window)).c_str());
   EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
   return 0;
 }
@@ -268,10 +306,104 @@ int TimeClick(HWND button, const wchar_t* file, int milliseconds) {
   return 0;
 }
 
+// The screen's DPI. Wine gives every monitor the system's DPI, so it is also the window's.
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// The user's message font at a DPI: the font the window's label and buttons are given; or, with
+// a face, that face at the message font's size.
+HFONT MessageFont(int dpi, const wchar_t* face) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+  const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
+  if (!forDpi || !forDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi)) {
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+  }
+  if (face) lstrcpynW(metrics.lfMessageFont.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+int Fit(HWND window, const wchar_t* face) {
+  const int dpi = ScreenDpi();
+  HFONT font = MessageFont(dpi, face);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  std::printf("dpi=%d licence=%s\n", dpi, Escaped(TextOf(GetDlgItem(window, 101))).c_str());
+  for (const int id : {100, 102, 103}) {
+    HWND control = GetDlgItem(window, id);
+    if (!control) return 2;
+    RECT have{};
+    GetClientRect(control, &have);
+    const std::wstring text = TextOf(control);
+    // A label wraps at its width, as the static control does; a button keeps one line.
+    RECT need{0, 0, id == 100 ? have.right : 0, 0};
+    const UINT flags =
+        DT_CALCRECT | DT_NOPREFIX | (id == 100 ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE);
+    DrawTextW(dc, text.c_str(), -1, &need, flags);
+    std::printf("id=%d need=%ld,%ld have=%ld,%ld text=%s\n", id, need.right, need.bottom,
+                have.right, have.bottom, Escaped(text).c_str());
+  }
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return 0;
+}
+
+// WM_DPICHANGED carries a pointer to the suggested rectangle, which the window reads in its own
+// process. The rectangle is written at one address in both processes, so the window finds it
+// whether Wine passes the pointer on as it is or copies what it points to.
+int ChangeDpi(HWND window, int dpi) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int from = ScreenDpi();
+  RECT suggested{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, dpi, from),
+                 rect.top + MulDiv(rect.bottom - rect.top, dpi, from)};
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 2;
+  void* remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  void* local =
+      remote ? VirtualAlloc(remote, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE) : nullptr;
+  if (!local || !WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr)) {
+    std::fprintf(stderr, "no address for the rectangle in both processes\n");
+    return 2;
+  }
+  std::memcpy(local, &suggested, sizeof suggested);
+  DWORD_PTR result = 0;
+  const LRESULT sent =
+      SendMessageTimeoutW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                          reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 10000, &result);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return sent ? 0 : 1;
+}
+
+int LineSpacing(HWND edit) {
+  const LRESULT second = SendMessageW(edit, EM_LINEINDEX, 1, 0);
+  if (second < 0) return 2;
+  const LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+  const LRESULT next = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(second), 0);
+  std::printf("%d\n", static_cast<int>(HIWORD(next)) - static_cast<int>(HIWORD(first)));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
+  // Pixels as they are on the screen, whatever DPI Windows is set to.
+  using SetAware = BOOL(WINAPI*)();
+  if (const auto setAware = reinterpret_cast<SetAware>(reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware")))) {
+    setAware();
+  }
   const std::wstring command = argv[1];
   if (command == L"msgbox" && argc == 3) return MessageBoxReport(_wtoi(argv[2]));
   if (command == L"settle" && argc == 3) return Settle(_wtoi(argv[2]));
@@ -301,7 +433,7 @@ int wmain(int argc, wchar_t** argv) {
     return TimeStart(title, argv[3], _wtoi(argv[4]), command == L"measure");
   }
   if (command == L"gone" && argc == 4) {
-    for (int waited = 0; FindWindowW(nullptr, title); waited += 20) {
+    for (int waited = 0; NextTop(nullptr, title); waited += 20) {
       if (waited >= _wtoi(argv[3])) return 1;
       Sleep(20);
     }
@@ -309,20 +441,23 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"count") {
     int windows = 0;
-    for (HWND each = nullptr; (each = FindWindowExW(nullptr, each, nullptr, title)) != nullptr;) {
+    for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
       ++windows;
     }
     std::printf("%d\n", windows);
     return 0;
   }
   if (command == L"clickall" && argc == 4) {
-    for (HWND each = nullptr; (each = FindWindowExW(nullptr, each, nullptr, title)) != nullptr;) {
+    for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
       PostMessageW(Control(each, argv[3]), BM_CLICK, 0, 0);
     }
     return 0;
   }
   HWND window = Required(title);
   if (command == L"dump") return Dump(window);
+  if (command == L"fit") return Fit(window, argc == 4 ? argv[3] : nullptr);
+  if (command == L"dpi" && argc == 4) return ChangeDpi(window, _wtoi(argv[3]));
+  if (command == L"lines" && argc == 4) return LineSpacing(Control(window, argv[3]));
   if (command == L"focus") {
     std::printf("%d\n", GetDlgCtrlID(Focused(window)));
     return 0;

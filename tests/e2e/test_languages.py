@@ -1,8 +1,13 @@
-"""The licence in the reader's own language, chosen from the user's locale with no configuration."""
-from disccase import DiscCase
-from winetest import TEXT1, TITLE, parse_dump
+"""The licence and the window in the reader's own language, chosen from the user's locale with no
+configuration."""
+import contextlib
 
-ES_RIGHT, WS_EX_RTLREADING = 0x0002, 0x2000
+import winetest
+from disccase import DiscCase
+from winetest import (CMD_ACCEPT, CMD_CANCEL, LABEL1, TEXT1, TITLE, WINDOW, parse_dump,
+                      parse_report, wait_exit)
+
+ES_RIGHT, WS_EX_RTLREADING, WS_EX_LAYOUTRTL = 0x0002, 0x2000, 0x00400000
 LICENCES = {
     "License.txt": "English licence",
     "License.de.txt": "Deutsche Lizenz für Größen",
@@ -10,19 +15,62 @@ LICENCES = {
     "License.ar.txt": "اتفاقية الترخيص",
     "License.zh-Hant.txt": "軟體授權合約",
 }
+ENGLISH = {
+    "window": TITLE,
+    LABEL1: "Please read the following license agreement.  Use the scroll bar to view the full "
+            "text of the agreement.",
+    CMD_CANCEL: "I decline.  Please exit.",
+    CMD_ACCEPT: "I accept.  Please continue.",
+}
+GERMAN = {
+    "window": "Orvel Software Lizenzvereinbarung",
+    LABEL1: "Bitte lesen Sie die folgende Lizenzvereinbarung. Mit der Bildlaufleiste sehen Sie den "
+            "vollständigen Text.",
+    CMD_CANCEL: "Ich lehne ab. Bitte beenden.",
+    CMD_ACCEPT: "Ich stimme zu. Bitte weiter.",
+}
+ARABIC = {
+    "window": "اتفاقية ترخيص Orvel Software",
+    CMD_CANCEL: "لا أوافق. يُرجى الخروج.",
+    CMD_ACCEPT: "أوافق. يُرجى المتابعة.",
+}
+TRADITIONAL_CHINESE = {"window": "Orvel Software 授權合約", CMD_ACCEPT: "我接受。請繼續。"}
+
+# A locale for each language the window speaks, and the licence file it finds.
+LOCALES = {
+    "en": "en_US", "ar": "ar_EG", "cs": "cs_CZ", "da": "da_DK", "de": "de_DE", "el": "el_GR",
+    "es": "es_ES", "fi": "fi_FI", "fr": "fr_FR", "he": "he_IL", "hu": "hu_HU", "it": "it_IT",
+    "ja": "ja_JP", "ko": "ko_KR", "nb": "nb_NO", "nl": "nl_NL", "pl": "pl_PL", "pt": "pt_PT",
+    "pt-BR": "pt_BR", "ru": "ru_RU", "sv": "sv_SE", "tr": "tr_TR", "uk": "uk_UA",
+    "zh-Hans": "zh_CN", "zh-Hant": "zh_TW",
+}
+# Languages whose letters Wine's interface font lacks here, by script.
+SCRIPTS = {"ja": "cjk", "ko": "cjk", "zh-Hans": "cjk", "zh-Hant": "cjk", "ar": "rtl", "he": "rtl"}
+
+
+def under(locale):
+    return {"LC_ALL": locale, "LANG": locale}
 
 
 class LicenceLanguage(DiscCase):
-    def shown_under(self, locale):
-        """The text box's text, style and extended style under a Unix locale, which Wine maps to
-        the user's UI language."""
-        disc = self.make_disc(name=locale.split(".")[0], licence=None)
-        for name, text in LICENCES.items():
-            (disc / name).write_text(text, encoding="utf-8")
-        process = self.start_and_wait(disc, env={"LC_ALL": locale, "LANG": locale})
-        text1 = parse_dump(self.wine.inspect("dump", TITLE)[1])[TEXT1]
+    def disc_with_licences(self, name, licences=LICENCES):
+        disc = self.make_disc(name=name, licence=None)
+        for file_name, text in licences.items():
+            (disc / file_name).write_text(text, encoding="utf-8")
+        return disc
+
+    def shown_under(self, locale, licences=LICENCES):
+        """The window and its controls under a Unix locale, which Wine maps to the user's UI
+        language; the window is declined afterwards."""
+        disc = self.disc_with_licences(f"{locale.split('.')[0]}-{len(self.processes)}", licences)
+        process = self.start_and_wait(disc, env=under(locale))
+        controls = parse_dump(self.wine.inspect("dump", WINDOW)[1])
         self.assertEqual(self.decline(process), 1)
-        return text1["text"], int(text1["style"], 16), int(text1["exstyle"], 16)
+        return controls
+
+    def assert_texts(self, controls, expected):
+        for control, text in expected.items():
+            self.assertEqual(controls[control]["text"], text, control)
 
     def test_the_users_language_picks_the_licence_and_others_get_the_default(self):
         for locale, expected in (("de_DE.UTF-8", "License.de.txt"), ("fr_CA.UTF-8", "License.fr.txt"),
@@ -30,12 +78,84 @@ class LicenceLanguage(DiscCase):
                                  # Windows says zh-TW; the disc names the script.
                                  ("zh_TW.UTF-8", "License.zh-Hant.txt")):
             with self.subTest(locale=locale):
-                text, style, exstyle = self.shown_under(locale)
-                self.assertEqual(text, LICENCES[expected])
-                self.assertFalse(style & ES_RIGHT or exstyle & WS_EX_RTLREADING)
+                text1 = self.shown_under(locale)[TEXT1]
+                self.assertEqual(text1["text"], LICENCES[expected])
+                self.assertFalse(int(text1["style"], 16) & ES_RIGHT)
+                self.assertFalse(int(text1["exstyle"], 16) & WS_EX_RTLREADING)
 
-    def test_an_arabic_licence_reads_right_to_left(self):
-        text, style, exstyle = self.shown_under("ar_EG.UTF-8")
-        self.assertEqual(text, LICENCES["License.ar.txt"])
-        self.assertTrue(style & ES_RIGHT)
-        self.assertTrue(exstyle & WS_EX_RTLREADING)
+    def test_a_german_licence_gets_a_german_window_and_the_plain_licence_an_english_one(self):
+        self.assert_texts(self.shown_under("de_DE.UTF-8"), GERMAN)
+        self.assert_texts(self.shown_under("zh_TW.UTF-8"), TRADITIONAL_CHINESE)
+        # With only License.txt on the disc, every text is the English one, whatever the user reads.
+        english_only = {"License.txt": LICENCES["License.txt"]}
+        self.assert_texts(self.shown_under("de_DE.UTF-8", english_only), ENGLISH)
+
+    def test_an_arabic_licence_mirrors_the_window_so_the_buttons_change_sides(self):
+        controls = self.shown_under("ar_EG.UTF-8")
+        self.assertEqual(controls[TEXT1]["text"], LICENCES["License.ar.txt"])
+        self.assert_texts(controls, ARABIC)
+        self.assertTrue(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)
+        left = {control: int(controls[control]["screen"].split(",")[0])
+                for control in (CMD_CANCEL, CMD_ACCEPT)}
+        self.assertGreater(left[CMD_CANCEL], left[CMD_ACCEPT], "decline is not on the right")
+        # The label starts at the window's right edge, as far in as it starts from the left in an
+        # English window.
+        window_x, _, window_width, _ = map(int, controls["window"]["screen"].split(","))
+        label_x, _, label_width, _ = map(int, controls[LABEL1]["screen"].split(","))
+        self.assertEqual(window_x + window_width - (label_x + label_width), 24)
+
+        # The same disc under an English locale: nothing mirrored, decline on the left.
+        controls = self.shown_under("en_US.UTF-8")
+        self.assertFalse(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)
+        self.assertLess(int(controls[CMD_CANCEL]["screen"].split(",")[0]),
+                        int(controls[CMD_ACCEPT]["screen"].split(",")[0]))
+
+    def test_a_missing_licence_is_reported_in_the_users_language(self):
+        disc = self.make_disc(licence=None)
+        process = self.start(disc, env=under("de_DE.UTF-8"))
+        code, report = self.wine.inspect("msgbox", 15000)
+        self.assertEqual(code, 0, "no error box appeared")
+        report = parse_report(report)
+        self.assertEqual(report["caption"], GERMAN["window"])
+        self.assertRegex(report["text"], r'^Die Lizenzvereinbarung „.*\\License\.txt“ konnte nicht '
+                                         r"gelesen werden\.\r\n\r\nFehler 2: .+")
+        self.assertEqual(wait_exit(process), 2)
+
+    def test_every_text_fits_its_control_at_96_and_144_dpi(self):
+        """Measured in the window's own font, as Windows draws it: the label within its two lines,
+        each button's text on one line inside its border. Both builds show the same texts in the
+        same fonts, so the 64-bit run measures a few languages only. Where Wine's interface font
+        has no letters for a script, a font of the machine with them stands in at the same size:
+        DejaVu Sans for Arabic and Hebrew (wider than Windows' Tahoma and Segoe UI), Droid Sans
+        Fallback for Chinese, Japanese and Korean."""
+        languages = list(LOCALES) if winetest.ARCH == "win32" else ["en", "de", "ja", "ar"]
+        licences = {f"License.{tag}.txt": tag for tag in LOCALES if tag != "en"}
+        licences["License.txt"] = "en"
+        disc = self.disc_with_licences("all", licences)
+        for dpi in (96, 144):
+            with self.wine.screen_dpi(dpi):
+                for tag in languages:
+                    self.assert_fits(disc, tag, dpi)
+
+    def assert_fits(self, disc, tag, dpi):
+        with self.subTest(language=tag, dpi=dpi):
+            process = self.start_and_wait(disc, env=under(LOCALES[tag] + ".UTF-8"))
+            stand_in = winetest.STAND_IN_FONTS.get(SCRIPTS.get(tag))
+            code, measured = self.wine.inspect("fit", WINDOW, *([stand_in] if stand_in else []))
+            # Ended rather than declined: an orderly close waits a second for the X server here,
+            # and declining is tested elsewhere.
+            process.kill()
+            process.wait()
+            self.assertEqual(self.wine.inspect("gone", WINDOW, 10000)[0], 0)
+            self.assertEqual(code, 0)
+            lines = measured.splitlines()
+            # The window was in the language meant, at the DPI meant.
+            self.assertEqual(lines[0], f"dpi={dpi} licence={tag}")
+            margin = 2 * round(4 * dpi / 96)  # a pixel of air inside each side's 3-pixel border
+            for line in lines[1:]:
+                fields = dict(part.split("=", 1) for part in line.split(" text=")[0].split())
+                need_width, need_height = map(int, fields["need"].split(","))
+                have_width, have_height = map(int, fields["have"].split(","))
+                room = have_width - (0 if fields["id"] == str(LABEL1) else margin)
+                self.assertLessEqual(need_width, room, line)
+                self.assertLessEqual(need_height, have_height, line)

@@ -2,13 +2,18 @@
 import time
 
 from disccase import DiscCase, SAMPLE_LICENCE
-from winetest import (CMD_ACCEPT, CMD_CANCEL, LABEL1, LBL_LANGUAGE_PATH, TEXT1, TITLE,
+from winetest import (CMD_ACCEPT, CMD_CANCEL, LABEL1, LBL_LANGUAGE_PATH, TEXT1, TITLE, WINDOW,
                       parse_dump, parse_report, wait_exit, windows_path)
 
 WS_VISIBLE, WS_VSCROLL, WS_HSCROLL, WS_TABSTOP = 0x10000000, 0x00200000, 0x00100000, 0x00010000
 WS_OVERLAPPEDWINDOW = 0x00CF0000
 ES_MULTILINE, ES_READONLY, ES_WANTRETURN = 0x0004, 0x0800, 0x1000
 BS_TYPEMASK, BS_DEFPUSHBUTTON = 0x000F, 0x0001
+
+
+# Where the controls are at 144 dpi, in the window's client coordinates.
+AT_144_DPI = {LABEL1: "36,24,530,50", TEXT1: "24,84,554,182", CMD_CANCEL: "36,312,230,50",
+              CMD_ACCEPT: "336,312,242,50", LBL_LANGUAGE_PATH: "132,276,326,26"}
 
 
 class AgreementWindow(DiscCase):
@@ -57,16 +62,41 @@ class AgreementWindow(DiscCase):
         self.assertFalse(style[LBL_LANGUAGE_PATH] & WS_VISIBLE)
         self.assertEqual(self.decline(process), 1)
 
+    def line_spacing(self):
+        code, spacing = self.wine.inspect("lines", WINDOW, TEXT1)
+        self.assertEqual(code, 0)
+        return int(spacing)
+
     def test_layout_and_font_scale_with_the_screen_dpi(self):
-        self.wine.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", 144, "REG_DWORD")
-        try:
+        with self.wine.screen_dpi(144):
             process = self.start_and_wait(self.make_disc())
             controls = self.dump()
-        finally:
-            self.wine.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", 96, "REG_DWORD")
         self.assertEqual(controls["window"]["client"], "617,384")
-        self.assertEqual(controls[TEXT1]["rect"], "24,84,554,182")
-        self.assertEqual(controls[CMD_ACCEPT]["rect"], "336,312,242,50")
+        for control, rect in AT_144_DPI.items():
+            self.assertEqual(controls[control]["rect"], rect, control)
+        self.assertEqual(self.decline(process), 1)
+
+    def test_moved_to_a_monitor_with_another_dpi_the_window_lays_itself_out_again(self):
+        licence = b"one\r\ntwo\r\nthree\r\n"
+        with self.wine.screen_dpi(144):
+            process = self.start_and_wait(self.make_disc(name="started-at-144", licence=licence))
+            spacing_at_144 = self.line_spacing()
+            self.assertEqual(self.decline(process), 1)
+        process = self.start_and_wait(self.make_disc(licence=licence))
+        spacing_at_96 = self.line_spacing()
+
+        self.assertEqual(self.wine.inspect("dpi", WINDOW, 144)[0], 0)
+        controls = self.dump()
+        for control, rect in AT_144_DPI.items():
+            self.assertEqual(controls[control]["rect"], rect, control)
+        # The window took the larger rectangle it was offered, so every control is inside it.
+        width, height = map(int, controls["window"]["client"].split(","))
+        self.assertGreaterEqual(width, 617)
+        self.assertGreaterEqual(height, 384)
+        # The text box's font was made anew for the new DPI: its lines are as far apart as in a
+        # window that started there.
+        self.assertGreater(spacing_at_144, spacing_at_96)
+        self.assertEqual(self.line_spacing(), spacing_at_144)
         self.assertEqual(self.decline(process), 1)
 
     def test_a_long_licence_is_held_whole_with_every_line_break_as_crlf(self):

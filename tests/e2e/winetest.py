@@ -5,6 +5,7 @@ get) or "win64". One Wine prefix and one X server serve every test of both runs;
 on first use and ended by their pids (and `wineserver -k`) when the run is over.
 """
 import atexit
+import contextlib
 import os
 import shutil
 import subprocess
@@ -20,6 +21,13 @@ TOOLS = BUILD / "win64"
 WORK = BUILD / "e2e"
 PREFIX = WORK / "prefix"
 TITLE = "Orvel Software License Agreement"
+# Fonts of the machine that stand in for Windows' own where Wine's interface font lacks a script's
+# letters: Debian's fonts-droid-fallback for Chinese, Japanese and Korean, fonts-dejavu-core for
+# Arabic and Hebrew; and the faces of Wine's they stand in for.
+STAND_IN_FONTS = {"cjk": "Droid Sans Fallback", "rtl": "DejaVu Sans"}
+REPLACED_FACES = {"cjk": ("MS UI Gothic", "SimSun", "PMingLiU", "Gulim"), "rtl": ("Tahoma",)}
+# The agreement window whatever language its title is in, as the observer finds it.
+WINDOW = "class:discgate.Form1"
 
 # Control ids of the agreement window.
 LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT, LBL_LANGUAGE_PATH = 100, 101, 102, 103, 104
@@ -140,6 +148,32 @@ class Session:
     def reg_delete(self, key):
         self._quiet(["wine", "reg", "delete", key, "/f"])
 
+    @contextlib.contextmanager
+    def screen_dpi(self, dpi):
+        """The screen's DPI for programs started meanwhile, as the display settings set it."""
+        self.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", dpi, "REG_DWORD")
+        try:
+            yield
+        finally:
+            self.reg_add(r"HKCU\Control Panel\Desktop", "LogPixels", 96, "REG_DWORD")
+
+    @contextlib.contextmanager
+    def interface_fonts(self, script):
+        """Letters of a script in the user interface font, as Windows in those languages has
+        them, for programs started meanwhile; only meanwhile, as Wine then draws other scripts
+        with the stand-in too. Wine links its interface font to Windows' own fonts for Chinese,
+        Japanese and Korean, which are not here, and its Tahoma has no Arabic or Hebrew letters:
+        a font of the machine stands in. Wine 8 does not always take the stand-in for Arabic and
+        Hebrew up; the label and buttons then show empty boxes."""
+        key = r"HKCU\Software\Wine\Fonts\Replacements"
+        for face in REPLACED_FACES[script]:
+            self.reg_add(key, face, STAND_IN_FONTS[script])
+        try:
+            yield
+        finally:
+            for face in REPLACED_FACES[script]:
+                self._quiet(["wine", "reg", "delete", key, "/v", face, "/f"])
+
     def temp_folder(self):
         """The Linux path of the temporary folder programs in the prefix are given."""
         return next((PREFIX / "drive_c" / "users").glob("*/Temp"))
@@ -170,14 +204,14 @@ class Session:
         """A control's whole text. Reading changes nothing, so a read that Wine itself failed to
         start is tried once more; what it printed is shown."""
         for _ in range(2):
-            code, _ = self.inspect("text", TITLE, control, out)
+            code, _ = self.inspect("text", WINDOW, control, out)
             if code == 0:
                 return Path(out).read_bytes().decode("utf-8")
             print(f"observer text exited {code}: {self.last_errors.strip()[-500:]}")
         raise AssertionError("the control's text could not be read")
 
     def wait_window(self, timeout_ms=15000):
-        return self.inspect("wait", TITLE, timeout_ms)[0] == 0
+        return self.inspect("wait", WINDOW, timeout_ms)[0] == 0
 
     def settle(self, timeout_ms=15000):
         """Waits until every program started in the prefix has ended; fails when one keeps

@@ -12,7 +12,8 @@ ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"
 MAKE_DIST = [sys.executable, str(ROOT / "tools" / "make_dist.py")]
 SIGNED = BUILD / "dist-signed"  # the signed release the checks under Wine start
-SAMPLE_NAMES = ["License.txt", "autorun.inf", "discgate.exe", "index.htm"]
+SAMPLE_NAMES = ["License.ar.txt", "License.de.txt", "License.txt", "autorun.inf", "discgate.exe",
+                "index.htm"]
 
 
 def build_win32(folder, *definitions):

@@ -42,7 +42,7 @@ def crlf(data):
 
 def sample_files(exe_bytes):
     files = {"discgate.exe": exe_bytes}
-    for name in ("autorun.inf", "License.txt", "index.htm"):
+    for name in ("autorun.inf", "License.txt", "License.de.txt", "License.ar.txt", "index.htm"):
         files[name] = crlf((ROOT / "sample" / name).read_bytes())
     return files
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Shows the agreement window for the sample disc under Wine.
 
-On a desktop the window opens on the user's display and stays until it is answered. Without a
-display (or with --screenshot) it opens on a private Xvfb, a screenshot is saved, and the window
-is closed again.
+On a desktop the window opens on the user's display, in the user's language, and stays until it
+is answered. Without a display it opens on a private Xvfb, a screenshot is saved, and the window
+is closed again. With --screenshot the picture shows the window three times, side by side: for an
+English, a German and an Arabic reader.
 """
 import argparse
+import contextlib
 import os
 import shutil
 import subprocess
@@ -14,7 +16,12 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from winetest import BUILD, ROOT, TITLE, Session, parse_dump, program, wait_exit  # noqa: E402
+from winetest import BUILD, ROOT, WINDOW, Session, parse_dump, program, wait_exit  # noqa: E402
+
+
+# The readers the README's picture shows: the plain licence, then the German and the Arabic one,
+# with the script that Wine's interface font needs a stand-in for.
+SCREENSHOT_LOCALES = (("en_US.UTF-8", None), ("de_DE.UTF-8", None), ("ar_EG.UTF-8", "rtl"))
 
 
 def sample_disc(arch):
@@ -27,7 +34,8 @@ def sample_disc(arch):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--screenshot", type=Path, help="save the window's picture here")
+    parser.add_argument("--screenshot", type=Path,
+                        help="save the picture of the English, German and Arabic windows here")
     args = parser.parse_args()
 
     display = os.environ.get("DISPLAY") if not args.screenshot else None
@@ -41,32 +49,53 @@ def main():
         print(f"This machine cannot run 32-bit programs ({why}); showing the 64-bit build.")
         arch = "win64"
     disc = sample_disc(arch)
-    process = session.start_program(disc / "discgate.exe", disc, arch=arch)
 
     if display:
+        process = session.start_program(disc / "discgate.exe", disc, arch=arch)
         print("The agreement window is open on your display; answer it or close it to end.")
         print(f"discgate exited with code {process.wait()}")
         return 0
 
-    if not session.wait_window():
-        print("The agreement window did not appear.", file=sys.stderr)
+    if args.screenshot:
+        target = args.screenshot if args.screenshot.is_absolute() else ROOT / args.screenshot
+        pictures = []
+        for locale, script in SCREENSHOT_LOCALES:
+            picture = BUILD / f"screenshot-{locale.split('.')[0]}.png"
+            fonts = session.interface_fonts(script) if script else contextlib.nullcontext()
+            with fonts:
+                if not shoot(session, disc, arch, picture, {"LC_ALL": locale, "LANG": locale}):
+                    return 1
+            pictures.append(str(picture))
+        target.parent.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["convert", *pictures, "-background", "black", "-splice", "16x0",
+                        "+append", "-chop", "16x0", "-strip", str(target)], check=True)
+        print(f"The windows for English, German and Arabic readers are in {target}")
+        return 0
+
+    target = BUILD / "screenshot.png"
+    if not shoot(session, disc, arch, target, {}):
         return 1
-    time.sleep(0.5)  # let the controls paint
-    window = parse_dump(session.inspect("dump", TITLE)[1])["window"]
-    x, y = window["origin"].split(",")
-    width, height = window["client"].split(",")
-    full = BUILD / "screen.png"
-    session.screenshot(full)
-    target = args.screenshot or BUILD / "screenshot.png"
-    target = target if target.is_absolute() else ROOT / target
-    target.parent.mkdir(parents=True, exist_ok=True)
-    # Without a window manager Wine draws no frame, so the picture is the client area.
-    subprocess.run(["convert", str(full), "-crop", f"{width}x{height}+{x}+{y}", "+repage",
-                    "-strip", str(target)], check=True)
-    session.inspect("close", TITLE)
-    wait_exit(process)
     print(f"No display here: the window ran on Xvfb and its screenshot is {target}")
     return 0
+
+
+def shoot(session, disc, arch, target, env):
+    """A picture of the window's client area (without a window manager Wine draws no frame)."""
+    process = session.start_program(disc / "discgate.exe", disc, env, arch=arch)
+    if not session.wait_window():
+        print("The agreement window did not appear.", file=sys.stderr)
+        process.kill()
+        return False
+    time.sleep(0.5)  # let the controls paint
+    window = parse_dump(session.inspect("dump", WINDOW)[1])["window"]
+    x, y, width, height = window["screen"].split(",")
+    full = BUILD / "screen.png"
+    session.screenshot(full)
+    subprocess.run(["convert", str(full), "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                    "-strip", str(target)], check=True)
+    session.inspect("close", WINDOW)
+    wait_exit(process)
+    return True
 
 
 if __name__ == "__main__":

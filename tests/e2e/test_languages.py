@@ -104,6 +104,15 @@ class LicenceLanguage(DiscCase):
         label_x, _, label_width, _ = map(int, controls[LABEL1]["screen"].split(","))
         self.assertEqual(window_x + window_width - (label_x + label_width), 24)
 
+        # A Persian licence, which the window has no texts for: mirrored all the same, with the
+        # English texts kept in their own reading order so their full stops stay at their ends.
+        controls = self.shown_under("fa_IR.UTF-8", {"License.fa.txt": "فارسی"})
+        self.assertTrue(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)
+        self.assert_texts(controls, ENGLISH)
+        for control in (LABEL1, CMD_CANCEL, CMD_ACCEPT):
+            self.assertTrue(int(controls[control]["exstyle"], 16) & WS_EX_RTLREADING, control)
+        self.assertFalse(int(controls[TEXT1]["exstyle"], 16) & WS_EX_RTLREADING)
+
         # The same disc under an English locale: nothing mirrored, decline on the left.
         controls = self.shown_under("en_US.UTF-8")
         self.assertFalse(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)

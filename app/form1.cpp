@@ -31,8 +31,12 @@ bool IsEscapeKey(const MSG& message) {
          message.wParam == VK_ESCAPE;
 }
 
-// A DPI that no screen has is no answer: the window stays as it is.
-bool IsPlausibleDpi(int dpi) { return dpi >= 48 && dpi <= 960; }
+// The window with its frame around the client area of the layout at a DPI.
+SIZE FrameSize(int dpi, DWORD exStyle) {
+  const PixelRect client = ClientRect(dpi);
+  const RECT frame = FrameForClient(client.width, client.height, kFrameStyle, exStyle, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
 struct ControlClass {
   const wchar_t* className;
@@ -130,10 +134,9 @@ Status Form1::Create(Licence licence) {
   // A licence read from right to left gets a mirrored window: the controls change sides.
   const DWORD exStyle = m_rightToLeft ? WS_EX_LAYOUTRTL : 0;
   m_dpi = SystemDpi();
-  const PixelRect client = ClientRect(m_dpi);
-  const RECT frame = FrameForClient(client.width, client.height, kFrameStyle, exStyle, m_dpi);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const SIZE frame = FrameSize(m_dpi, exStyle);
+  const int width = frame.cx;
+  const int height = frame.cy;
 
   RECT workArea{};
   ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
@@ -151,10 +154,9 @@ Status Form1::Create(Licence licence) {
   const int dpi = WindowDpi(m_hwnd);
   if (dpi != m_dpi) {
     ApplyDpi(dpi);
-    const PixelRect scaled = ClientRect(dpi);
-    const RECT rescaled = FrameForClient(scaled.width, scaled.height, kFrameStyle, exStyle, dpi);
-    ::SetWindowPos(m_hwnd, nullptr, 0, 0, rescaled.right - rescaled.left,
-                   rescaled.bottom - rescaled.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE rescaled = FrameSize(dpi, exStyle);
+    ::SetWindowPos(m_hwnd, nullptr, 0, 0, rescaled.cx, rescaled.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return {};
 }

@@ -22,7 +22,7 @@ UiText TextOf(Action action) {
     case Action::CreateWindow:
       return UiText::CouldNotCreateWindow;
     case Action::GoOn:
-    case Action::None:
+    case Action::None:  // names nothing; ActionText says nothing for it
       break;
   }
   return UiText::NotEnoughMemory;

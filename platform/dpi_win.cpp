@@ -23,7 +23,7 @@ int WindowDpi(HWND window) {
       SystemFunctionAs<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
   const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
   // A DPI beyond any screen's is no answer; the layout then stays as the system's DPI makes it.
-  return dpi >= 48 && dpi <= 960 ? static_cast<int>(dpi) : SystemDpi();
+  return IsPlausibleDpi(static_cast<int>(dpi)) ? static_cast<int>(dpi) : SystemDpi();
 }
 
 UniqueFont MessageFontForDpi(int dpi) {

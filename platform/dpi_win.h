@@ -6,6 +6,9 @@
 
 namespace discgate {
 
+// A DPI that some screen could have; anything else is no answer.
+constexpr bool IsPlausibleDpi(int dpi) { return dpi >= 48 && dpi <= 960; }
+
 // The screen's DPI as the whole system sees it.
 int SystemDpi();
 

@@ -11,12 +11,13 @@ UINT MessageBoxOptions(const UiLanguage& language) {
          (language.rightToLeft ? MB_RIGHT | MB_RTLREADING : 0);
 }
 
-void ReportError(HWND owner, const Error& error, const UiLanguage& language) {
+void ReportError(HWND owner, const Error& error, const UiLanguage& language,
+                 std::string_view product) {
   Error shown = error;
   // The decisions name the error; its description is the system's, in the user's language.
   if (shown.description.empty()) shown.description = SystemError(shown.code).description;
   ::MessageBoxW(owner, Widen(ReportText(shown, language)).c_str(),
-                Widen(language[UiText::Caption]).c_str(), MessageBoxOptions(language));
+                Widen(CaptionText(language, product)).c_str(), MessageBoxOptions(language));
 }
 
 }  // namespace discgate

@@ -79,7 +79,7 @@ ControlClass ClassFor(ControlKind kind) {
 int Form1::Run(int showCommand) {
   // Reports speak the user's language, not the licence's: the licence may be what failed.
   m_reportLanguage = &LanguageOfUser(m_platform.PreferredUiLanguages());
-  PrepareTerminateReport(*m_reportLanguage);
+  PrepareTerminateReport(*m_reportLanguage, m_product);
   {
     // The licence is read before the window exists; without it there is nothing to agree to, so
     // the window never appears. Once the text box holds it, no other copy is kept.
@@ -143,7 +143,7 @@ Status Form1::Create(Licence licence) {
   const int x = workArea.left + (workArea.right - workArea.left - width) / 2;
   const int y = workArea.top + (workArea.bottom - workArea.top - height) / 2;
 
-  if (!::CreateWindowExW(exStyle, kClassName, Widen((*m_language)[UiText::Caption]).c_str(),
+  if (!::CreateWindowExW(exStyle, kClassName, Widen(CaptionText(*m_language, m_product)).c_str(),
                          kFrameStyle, x, y, width, height, nullptr, nullptr, m_instance, this)) {
     // WM_CREATE says why it failed; otherwise the system does.
     return WithAction(m_createError ? *m_createError : LastError(), Action::CreateWindow);
@@ -352,7 +352,7 @@ void Form1::Fail(const Error& error) {
   Unload(kExitFailed);
 }
 
-void Form1::Report(const Error& error) { ReportError(m_hwnd, error, *m_reportLanguage); }
+void Form1::Report(const Error& error) { ReportError(m_hwnd, error, *m_reportLanguage, m_product); }
 
 void Form1::Unload(int exitCode) {
   m_exitCode = exitCode;

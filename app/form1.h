@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/exit_codes.h"
 #include "launcher/licence_loader.h"
@@ -23,7 +24,9 @@ namespace discgate {
 // nothing: neither button is a cancel button.
 class Form1 {
  public:
-  explicit Form1(HINSTANCE instance) : m_instance(instance) {}
+  // `product` is what the captions name.
+  Form1(HINSTANCE instance, std::string product)
+      : m_instance(instance), m_product(std::move(product)) {}
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -50,6 +53,7 @@ class Form1 {
   void Unload(int exitCode);
 
   HINSTANCE m_instance;
+  std::string m_product;
   HWND m_hwnd = nullptr;
   HWND m_text1 = nullptr;
   HWND m_focus = nullptr;  // the control to give the focus back to when the window is activated

@@ -1,3 +1,4 @@
 #pragma once
 
 #define IDI_DISCGATE 1
+#define IDS_PRODUCT 1

@@ -27,8 +27,8 @@ void CopyText(std::string_view text, wchar_t* to, int size) {
 
 }  // namespace
 
-void PrepareTerminateReport(const UiLanguage& language) {
-  CopyText(language[UiText::Caption], g_caption, static_cast<int>(std::size(g_caption)));
+void PrepareTerminateReport(const UiLanguage& language, std::string_view product) {
+  CopyText(CaptionText(language, product), g_caption, static_cast<int>(std::size(g_caption)));
   CopyText(language[UiText::CannotRecover], g_text, static_cast<int>(std::size(g_text)));
   g_options = MessageBoxOptions(language);
 }

@@ -3,7 +3,7 @@
 //   error number, could not read licence, licence too large, could not find program folder,
 //   could not read folder, could not start, could not open, could not create window,
 //   not enough memory, no reason, unknown error, cannot recover.
-// The caption keeps the product name as it is. Each language has its own quotation marks and
+// The caption names the product as "%1", kept as the disc author wrote it. Each language has its own quotation marks and
 // spacing; English keeps its two spaces after a full stop. Every text must fit its control at
 // 96 and 144 dpi: the end-to-end tests measure them in the window's own fonts.
 #include <iterator>
@@ -17,7 +17,7 @@ namespace {
 // clang-format off
 constexpr UiLanguage kTable[] = {
     {"en", false,
-     {"Orvel Software License Agreement",
+     {"%1 License Agreement",
       "Please read the following license agreement.  Use the scroll bar to view the full text of "
       "the agreement.",
       "I decline.  Please exit.", "I accept.  Please continue.",
@@ -28,7 +28,7 @@ constexpr UiLanguage kTable[] = {
       "There is not enough memory to go on.", "Windows gave no reason.", "Unknown error.",
       "The program met an error it cannot recover from, and ends now."}},
     {"ar", true,
-     {"اتفاقية ترخيص Orvel Software",
+     {"اتفاقية ترخيص %1",
       "يُرجى قراءة اتفاقية الترخيص التالية. استخدم شريط التمرير لعرض النص الكامل للاتفاقية.",
       "لا أوافق. يُرجى الخروج.", "أوافق. يُرجى المتابعة.",
       "خطأ %1: ", "تعذّرت قراءة اتفاقية الترخيص \"%1\".",
@@ -38,7 +38,7 @@ constexpr UiLanguage kTable[] = {
       "لا تتوفر ذاكرة كافية للمتابعة.", "لم يذكر Windows أي سبب.", "خطأ غير معروف.",
       "واجه البرنامج خطأً لا يمكنه التعافي منه، وسيُغلق الآن."}},
     {"cs", false,
-     {"Licenční smlouva Orvel Software",
+     {"Licenční smlouva %1",
       "Přečtěte si prosím následující licenční smlouvu. Celý text smlouvy zobrazíte pomocí "
       "posuvníku.",
       "Nesouhlasím. Ukončit.", "Souhlasím. Pokračovat.",
@@ -49,7 +49,7 @@ constexpr UiLanguage kTable[] = {
       "Pro pokračování není dostatek paměti.", "Systém Windows neuvedl důvod.", "Neznámá chyba.",
       "V programu došlo k chybě, ze které se nemůže zotavit, a nyní bude ukončen."}},
     {"da", false,
-     {"Orvel Software-licensaftale",
+     {"%1-licensaftale",
       "Læs venligst følgende licensaftale. Brug rullepanelet for at se hele aftalens tekst.",
       "Jeg afviser. Afslut.", "Jeg accepterer. Fortsæt.",
       "Fejl %1: ", "Licensaftalen »%1« kunne ikke læses.",
@@ -59,7 +59,7 @@ constexpr UiLanguage kTable[] = {
       "Der er ikke nok hukommelse til at fortsætte.", "Windows angav ingen årsag.", "Ukendt fejl.",
       "Programmet stødte på en fejl, som det ikke kan komme sig over, og lukker nu."}},
     {"de", false,
-     {"Orvel Software Lizenzvereinbarung",
+     {"%1 Lizenzvereinbarung",
       "Bitte lesen Sie die folgende Lizenzvereinbarung. Mit der Bildlaufleiste sehen Sie den "
       "vollständigen Text.",
       "Ich lehne ab. Bitte beenden.", "Ich stimme zu. Bitte weiter.",
@@ -72,7 +72,7 @@ constexpr UiLanguage kTable[] = {
       "Unbekannter Fehler.",
       "Im Programm ist ein Fehler aufgetreten, den es nicht beheben kann. Es wird jetzt beendet."}},
     {"el", false,
-     {"Σύμβαση άδειας χρήσης Orvel Software",
+     {"Σύμβαση άδειας χρήσης %1",
       "Διαβάστε την παρακάτω σύμβαση άδειας χρήσης. Με τη γραμμή κύλισης βλέπετε όλο το κείμενο.",
       "Δεν αποδέχομαι. Έξοδος.", "Αποδέχομαι. Συνέχεια.",
       "Σφάλμα %1: ", "Δεν ήταν δυνατή η ανάγνωση της σύμβασης άδειας χρήσης «%1».",
@@ -85,7 +85,7 @@ constexpr UiLanguage kTable[] = {
       "Το πρόγραμμα αντιμετώπισε σφάλμα από το οποίο δεν μπορεί να ανακάμψει και τερματίζεται "
       "τώρα."}},
     {"es", false,
-     {"Contrato de licencia de Orvel Software",
+     {"Contrato de licencia de %1",
       "Lea el siguiente contrato de licencia. Use la barra de desplazamiento para ver el texto "
       "completo.",
       "No acepto. Por favor, salir.", "Acepto. Por favor, continuar.",
@@ -97,7 +97,7 @@ constexpr UiLanguage kTable[] = {
       "Error desconocido.",
       "El programa encontró un error del que no puede recuperarse y se cerrará ahora."}},
     {"fi", false,
-     {"Orvel Software -käyttöoikeussopimus",
+     {"%1 -käyttöoikeussopimus",
       "Lue seuraava käyttöoikeussopimus. Näet sopimuksen koko tekstin vierityspalkin avulla.",
       "En hyväksy. Lopeta.", "Hyväksyn. Jatka.",
       "Virhe %1: ", "Käyttöoikeussopimusta ”%1” ei voitu lukea.",
@@ -107,7 +107,7 @@ constexpr UiLanguage kTable[] = {
       "Ikkunaa ei voitu luoda.", "Muisti ei riitä jatkamiseen.", "Windows ei ilmoittanut syytä.",
       "Tuntematon virhe.", "Ohjelmassa tapahtui virhe, josta se ei voi toipua, ja se suljetaan nyt."}},
     {"fr", false,
-     {"Contrat de licence Orvel Software",
+     {"Contrat de licence %1",
       "Veuillez lire le contrat de licence suivant. Utilisez la barre de défilement pour en voir "
       "le texte complet.",
       "Je refuse. Veuillez quitter.", "J’accepte. Veuillez continuer.",
@@ -121,7 +121,7 @@ constexpr UiLanguage kTable[] = {
       "Erreur inconnue.",
       "Le programme a rencontré une erreur irrécupérable et va maintenant se fermer."}},
     {"he", true,
-     {"הסכם הרישיון של Orvel Software",
+     {"הסכם הרישיון של %1",
       "נא לקרוא את הסכם הרישיון הבא. ניתן להשתמש בפס הגלילה כדי להציג את הטקסט המלא של ההסכם.",
       "אינני מסכים. נא לצאת.", "אני מסכים. נא להמשיך.",
       "שגיאה %1: ", "לא ניתן לקרוא את הסכם הרישיון \"%1\".",
@@ -131,7 +131,7 @@ constexpr UiLanguage kTable[] = {
       "אין די זיכרון כדי להמשיך.", "Windows לא ציינה סיבה.", "שגיאה לא ידועה.",
       "אירעה בתוכנית שגיאה שממנה אין באפשרותה להתאושש, והיא תיסגר כעת."}},
     {"hu", false,
-     {"Orvel Software licencszerződés",
+     {"%1 licencszerződés",
       "Olvassa el az alábbi licencszerződést. A szerződés teljes szövegét a görgetősávval "
       "tekintheti meg.",
       "Nem fogadom el. Kilépés.", "Elfogadom. Folytatás.",
@@ -143,7 +143,7 @@ constexpr UiLanguage kTable[] = {
       "Nincs elég memória a folytatáshoz.", "A Windows nem adott meg okot.", "Ismeretlen hiba.",
       "A programban helyrehozhatatlan hiba történt, ezért most bezárul."}},
     {"it", false,
-     {"Contratto di licenza Orvel Software",
+     {"Contratto di licenza %1",
       "Leggere il seguente contratto di licenza. Usare la barra di scorrimento per visualizzarne "
       "il testo completo.",
       "Non accetto. Uscire.", "Accetto. Continuare.",
@@ -154,7 +154,7 @@ constexpr UiLanguage kTable[] = {
       "Memoria insufficiente per continuare.", "Windows non ha indicato alcun motivo.",
       "Errore sconosciuto.", "Il programma ha riscontrato un errore irreversibile e verrà chiuso."}},
     {"ja", false,
-     {"Orvel Software 使用許諾契約",
+     {"%1 使用許諾契約",
       "次の使用許諾契約をお読みください。契約の全文はスクロール バーで表示できます。",
       "同意しません。閉じます。", "同意します。続行します。",
       "エラー %1: ", "使用許諾契約「%1」を読み込めませんでした。",
@@ -165,7 +165,7 @@ constexpr UiLanguage kTable[] = {
       "Windows から理由が示されませんでした。", "不明なエラーです。",
       "回復できないエラーが発生したため、プログラムを終了します。"}},
     {"ko", false,
-     {"Orvel Software 사용권 계약",
+     {"%1 사용권 계약",
       "다음 사용권 계약을 읽어 주십시오. 스크롤 막대를 사용하면 계약 전문을 볼 수 있습니다.",
       "거부합니다. 종료합니다.", "동의합니다. 계속합니다.",
       "오류 %1: ", "사용권 계약 \"%1\"을(를) 읽을 수 없습니다.",
@@ -176,7 +176,7 @@ constexpr UiLanguage kTable[] = {
       "Windows에서 이유를 알려 주지 않았습니다.", "알 수 없는 오류입니다.",
       "프로그램에서 복구할 수 없는 오류가 발생하여 지금 종료합니다."}},
     {"nb", false,
-     {"Lisensavtale for Orvel Software",
+     {"Lisensavtale for %1",
       "Les følgende lisensavtale. Bruk rullefeltet for å se hele teksten i avtalen.",
       "Jeg avslår. Avslutt.", "Jeg godtar. Fortsett.",
       "Feil %1: ", "Kunne ikke lese lisensavtalen «%1».",
@@ -186,7 +186,7 @@ constexpr UiLanguage kTable[] = {
       "Det er ikke nok minne til å fortsette.", "Windows oppga ingen årsak.", "Ukjent feil.",
       "Programmet støtte på en feil det ikke kan gjenopprette fra, og avsluttes nå."}},
     {"nl", false,
-     {"Licentieovereenkomst van Orvel Software",
+     {"Licentieovereenkomst van %1",
       "Lees de volgende licentieovereenkomst. Gebruik de schuifbalk om de volledige tekst te "
       "zien.",
       "Ik weiger. Afsluiten.", "Ik ga akkoord. Doorgaan.",
@@ -199,7 +199,7 @@ constexpr UiLanguage kTable[] = {
       "Het programma heeft een fout gevonden waarvan het niet kan herstellen en wordt nu "
       "afgesloten."}},
     {"pl", false,
-     {"Umowa licencyjna Orvel Software",
+     {"Umowa licencyjna %1",
       "Przeczytaj poniższą umowę licencyjną. Pełny tekst umowy wyświetlisz za pomocą paska "
       "przewijania.",
       "Nie akceptuję. Zakończ.", "Akceptuję. Kontynuuj.",
@@ -212,7 +212,7 @@ constexpr UiLanguage kTable[] = {
       "W programie wystąpił błąd, którego nie można naprawić, i program zostanie teraz "
       "zamknięty."}},
     {"pt", false,
-     {"Contrato de licença da Orvel Software",
+     {"Contrato de licença da %1",
       "Leia o seguinte contrato de licença. Utilize a barra de deslocamento para ver o texto "
       "completo.",
       "Não aceito. Sair.", "Aceito. Continuar.",
@@ -224,7 +224,7 @@ constexpr UiLanguage kTable[] = {
       "O Windows não indicou nenhum motivo.", "Erro desconhecido.",
       "O programa encontrou um erro do qual não consegue recuperar e vai ser encerrado."}},
     {"pt-BR", false,
-     {"Contrato de licença da Orvel Software",
+     {"Contrato de licença da %1",
       "Leia o contrato de licença a seguir. Use a barra de rolagem para ver o texto completo.",
       "Não aceito. Sair.", "Aceito. Continuar.",
       "Erro %1: ", "Não foi possível ler o contrato de licença \"%1\".",
@@ -235,7 +235,7 @@ constexpr UiLanguage kTable[] = {
       "O Windows não informou nenhum motivo.", "Erro desconhecido.",
       "O programa encontrou um erro do qual não pode se recuperar e será fechado agora."}},
     {"ru", false,
-     {"Лицензионное соглашение Orvel Software",
+     {"Лицензионное соглашение %1",
       "Прочтите следующее лицензионное соглашение. Весь текст соглашения можно увидеть с помощью "
       "полосы прокрутки.",
       "Не принимаю. Выйти.", "Принимаю. Продолжить.",
@@ -247,7 +247,7 @@ constexpr UiLanguage kTable[] = {
       "Неизвестная ошибка.",
       "В программе произошла неустранимая ошибка, и сейчас она будет закрыта."}},
     {"sv", false,
-     {"Licensavtal för Orvel Software",
+     {"Licensavtal för %1",
       "Läs följande licensavtal. Använd rullningslisten för att visa hela avtalstexten.",
       "Jag avböjer. Avsluta.", "Jag accepterar. Fortsätt.",
       "Fel %1: ", "Det gick inte att läsa licensavtalet ”%1”.",
@@ -259,7 +259,7 @@ constexpr UiLanguage kTable[] = {
       "Okänt fel.",
       "Programmet råkade ut för ett fel som det inte kan återhämta sig från och avslutas nu."}},
     {"tr", false,
-     {"Orvel Software Lisans Sözleşmesi",
+     {"%1 Lisans Sözleşmesi",
       "Lütfen aşağıdaki lisans sözleşmesini okuyun. Tam metni görmek için kaydırma çubuğunu "
       "kullanın.",
       "Kabul etmiyorum. Çıkış.", "Kabul ediyorum. Devam.",
@@ -270,7 +270,7 @@ constexpr UiLanguage kTable[] = {
       "Windows bir neden belirtmedi.", "Bilinmeyen hata.",
       "Program, kurtaramayacağı bir hatayla karşılaştı ve şimdi kapanacak."}},
     {"uk", false,
-     {"Ліцензійна угода Orvel Software",
+     {"Ліцензійна угода %1",
       "Прочитайте наведену нижче ліцензійну угоду. Весь текст угоди можна переглянути за "
       "допомогою смуги прокрутки.",
       "Не приймаю. Вийти.", "Приймаю. Продовжити.",
@@ -283,14 +283,14 @@ constexpr UiLanguage kTable[] = {
       "У програмі сталася помилка, після якої вона не може продовжити роботу, тож зараз буде "
       "закрита."}},
     {"zh-Hans", false,
-     {"Orvel Software 许可协议", "请阅读以下许可协议。使用滚动条可查看协议全文。",
+     {"%1 许可协议", "请阅读以下许可协议。使用滚动条可查看协议全文。",
       "我拒绝。请退出。", "我接受。请继续。",
       "错误 %1：", "无法读取许可协议“%1”。", "许可协议“%1”太大，无法显示（超过 %2 MB）。",
       "找不到程序所在的文件夹。", "无法读取文件夹“%1”。", "无法启动“%1”。", "无法打开“%1”。",
       "无法创建窗口。", "内存不足，无法继续。", "Windows 未给出原因。", "未知错误。",
       "程序遇到无法恢复的错误，现在将退出。"}},
     {"zh-Hant", false,
-     {"Orvel Software 授權合約", "請閱讀下列授權合約。使用捲軸可檢視合約全文。",
+     {"%1 授權合約", "請閱讀下列授權合約。使用捲軸可檢視合約全文。",
       "我拒絕。請結束。", "我接受。請繼續。",
       "錯誤 %1：", "無法讀取授權合約「%1」。", "授權合約「%1」太大，無法顯示（超過 %2 MB）。",
       "找不到程式所在的資料夾。", "無法讀取資料夾「%1」。", "無法啟動「%1」。", "無法開啟「%1」。",

@@ -58,6 +58,10 @@ const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred) {
   return spoken ? *spoken : English();
 }
 
+std::string CaptionText(const UiLanguage& language, std::string_view product) {
+  return Format(language[UiText::Caption], product.empty() ? kDefaultProduct : product);
+}
+
 std::string Format(std::string_view text, std::string_view first, std::string_view second) {
   std::string out;
   out.reserve(text.size() + first.size() + second.size());

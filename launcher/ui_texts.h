@@ -9,7 +9,7 @@
 namespace discgate {
 
 // Every text the program shows that is its own. "%1" and "%2" stand for what the text is about:
-// a path, an error number, a size.
+// the product, a path, an error number, a size.
 enum class UiText : std::size_t {
   Caption,
   Label,
@@ -39,6 +39,9 @@ struct UiLanguage {
   std::string_view operator[](UiText text) const { return texts[static_cast<std::size_t>(text)]; }
 };
 
+// The product the captions name when the program carries no name of its own.
+inline constexpr std::string_view kDefaultProduct = "Orvel Software";
+
 // Every language the program speaks, English first.
 const std::vector<UiLanguage>& UiLanguages();
 const UiLanguage& English();
@@ -54,6 +57,9 @@ const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred);
 // The table's language for a tag, or nullptr: the tag itself, then with its last subtags dropped,
 // with the other name of a Chinese tag and Windows' older names (iw, no) understood.
 const UiLanguage* FindUiLanguage(std::string_view tag);
+
+// The window's caption in a language, naming the product ("Atlas Studio License Agreement").
+std::string CaptionText(const UiLanguage& language, std::string_view product);
 
 // The text with "%1" and "%2" replaced, in one pass: a path that holds "%2" stays as it is.
 std::string Format(std::string_view text, std::string_view first, std::string_view second = {});

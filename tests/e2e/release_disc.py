@@ -1,5 +1,5 @@
 """The release as a disc author ships it, started under Wine: the signed program still shows its
-window, and the sample image, extracted as Windows reads it and mapped as a drive of its own the
+window, a program built with the author's product names it in every caption, and the sample image, extracted as Windows reads it and mapped as a drive of its own the
 way a CD is, opens its start page from the drive's root."""
 import os
 import shutil
@@ -7,7 +7,7 @@ import subprocess
 import zipfile
 
 from disccase import BrowserCase
-from winetest import BUILD, CMD_ACCEPT, PREFIX, TEXT1, TITLE, wait_exit
+from winetest import BUILD, CMD_ACCEPT, PREFIX, TEXT1, TITLE, WINDOW, parse_dump, wait_exit
 
 VERSION = (BUILD.parent / "VERSION").read_text().strip()
 DRIVE = "x:"
@@ -26,8 +26,19 @@ class Release(BrowserCase):
         process = self.start_and_wait(disc)
         self.assertEqual(self.decline(process), 1)
 
+    def test_the_authors_product_names_the_caption_in_every_language(self):
+        disc = self.make_disc()
+        shutil.copy(BUILD / "win32-named" / "discgate.exe", disc / "discgate.exe")
+        (disc / "License.de.txt").write_text("Lizenz", encoding="utf-8")
+        for locale, caption in (("en_US.UTF-8", "Atlas Suite 7 License Agreement"),
+                                ("de_DE.UTF-8", "Atlas Suite 7 Lizenzvereinbarung")):
+            process = self.start_and_wait(disc, env={"LC_ALL": locale, "LANG": locale})
+            window = parse_dump(self.wine.inspect("dump", WINDOW)[1])["window"]
+            self.assertEqual(window["text"], caption)
+            self.assertEqual(self.decline(process), 1)
+
     def test_the_sample_image_opens_its_page_from_the_root_of_its_drive(self):
-        image = BUILD / "dist-0" / f"discgate-{VERSION}-sample.iso"
+        image = BUILD / "dist-sample" / f"discgate-{VERSION}-sample.iso"
         disc = self.root / "cd"
         # The Joliet names, which Windows reads, not the Rock Ridge ones Linux would.
         subprocess.run(["xorriso", "-osirrox", "on", "-read_fs", "norock", "-indev", str(image),

@@ -1,0 +1,14 @@
+#include "app/product.h"
+
+#include "app/resource.h"
+#include "platform/text_win.h"
+
+namespace discgate {
+
+std::string LoadProductName(HINSTANCE instance) {
+  wchar_t name[kMaxProductLength + 1] = {};
+  const int length = ::LoadStringW(instance, IDS_PRODUCT, name, kMaxProductLength + 1);
+  return length > 0 ? Narrow(std::wstring_view(name, static_cast<std::size_t>(length))) : "";
+}
+
+}  // namespace discgate

@@ -1,20 +1,26 @@
 # make run   build, then show the agreement window for the sample disc under Wine
 # make test  install what is missing, build both architectures, run every test
-# make lint  clang-tidy and cppcheck; make fuzz  each fuzzer for FUZZ_SECONDS seconds
-# make bench  timings under Wine; make dist  the release zip
+# make deps  install what is missing; the other targets never install: they name what is missing
+# make lint  formatting, includes, clang-tidy and cppcheck; make fuzz  each fuzzer for FUZZ_SECONDS
+# make bench  timings under Wine; make dist  the release zip and disc image (see below)
 BUILD := build
 CMAKE_WIN := -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 60
 FUZZERS := licence launch
+# Debian's own Python, which has pytest.
+PYTHON := /usr/bin/python3
 
-.PHONY: all build deps run test screenshot lint fuzz fuzz-build bench dist clean
+.PHONY: all build check-deps deps run test screenshot lint fuzz fuzz-build bench dist clean
 
 all: build
 
 deps:
 	@tools/install-deps.sh
 
-build: deps
+check-deps:
+	@tools/install-deps.sh --check
+
+build: check-deps
 	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_WIN) \
 		-DDISCGATE_TEST_TOOLS=ON > /dev/null
 	@cmake --build $(BUILD)/win32 -j2
@@ -24,35 +30,34 @@ build: deps
 	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug > /dev/null
 	@cmake --build $(BUILD)/native -j2
 
-run: build
-	@python3 tools/show.py
+run: deps build
+	@$(PYTHON) tools/show.py
 
-test: build fuzz-build
-	@python3 tests/run_all.py
+test: deps build fuzz-build
+	@$(PYTHON) tests/run_all.py
 
-# The release: make dist [SIGN_PFX=cert.pfx SIGN_PASSWORD_FILE=file [SIGN_TIMESTAMP_URL=url]]
-#   [DISC_CONTENT=folder [DISC_LABEL=label] [DISC_EXE_NAME=setup.exe]]
+# The release: make dist [DISC_CONTENT=folder] [DISC_LABEL=label] [DISC_EXE_NAME=setup.exe]
 #   [DISC_COMPANY="Author Ltd"] [DISC_PRODUCT="Product"]
-dist: deps
-	@cmake -S . -B $(BUILD)/release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_WIN) \
-		-DDISCGATE_COMPANY="$(DISC_COMPANY)" -DDISCGATE_PRODUCT="$(or $(DISC_PRODUCT),discgate)" \
-		> /dev/null
-	@cmake --build $(BUILD)/release -j2 --target discgate
-	@python3 tools/make_dist.py $(BUILD)/release/discgate.exe dist \
-		$(if $(SIGN_PFX),--sign-pfx "$(SIGN_PFX)" --sign-password-file "$(SIGN_PASSWORD_FILE)") \
-		$(if $(SIGN_TIMESTAMP_URL),--timestamp-url "$(SIGN_TIMESTAMP_URL)") \
-		$(if $(DISC_CONTENT),--disc-content "$(DISC_CONTENT)") \
-		$(if $(DISC_LABEL),--disc-label "$(DISC_LABEL)") \
-		$(if $(DISC_EXE_NAME),--disc-exe-name "$(DISC_EXE_NAME)")
+#   [SIGN_PFX=cert.pfx SIGN_PASSWORD_FILE=file [SIGN_TIMESTAMP_URL=url]]
+# What an author sets reaches the release tool through the environment exactly as typed: make
+# does not expand it and no shell reads it.
+DIST_SETTINGS := DISC_CONTENT DISC_LABEL DISC_EXE_NAME DISC_COMPANY DISC_PRODUCT \
+	SIGN_PFX SIGN_PASSWORD_FILE SIGN_TIMESTAMP_URL DIST_FOLDER
+$(foreach setting,$(DIST_SETTINGS),$(eval override $(setting) := $$(value $(setting))))
+export $(DIST_SETTINGS)
+
+dist:
+	@tools/install-deps.sh --check release
+	@$(PYTHON) tools/make_dist.py
 
 # Start-up, acceptance, memory and size under Wine, beside a minimal program (BENCH_RUNS runs).
 bench: build
-	@python3 bench/bench.py
+	@$(PYTHON) bench/bench.py
 
 lint: build
 	@tools/lint.sh
 
-fuzz-build: deps
+fuzz-build: check-deps
 	@cmake -S . -B $(BUILD)/fuzz -DCMAKE_CXX_COMPILER=clang++ -DDISCGATE_FUZZ=ON \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	@cmake --build $(BUILD)/fuzz -j2
@@ -68,7 +73,7 @@ fuzz: fuzz-build
 
 # The screenshot the README shows.
 screenshot: build
-	@python3 tools/show.py --screenshot docs/screenshot.png
+	@$(PYTHON) tools/show.py --screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) dist

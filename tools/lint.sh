@@ -2,7 +2,7 @@
 # Static checks with the checked-in configuration (.clang-format, .clang-tidy, and the cppcheck
 # options below): the formatting of every source file, the direction of the includes, clang-tidy
 # over the native build (the decisions) and over the Windows build (window and platform layer,
-# analysed for the mingw target), then cppcheck over all of it.
+# analysed for the mingw target), pyflakes over the Python, then cppcheck over all of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -46,15 +46,20 @@ while read -r folder; do
 done < <(echo | x86_64-w64-mingw32-g++ -xc++ -E -v - 2>&1 |
          sed -n '/search starts here/,/End of search/p' | grep '/c++' | sed 's/^ *//')
 
-run-clang-tidy -quiet -j 2 -p build/native 'launcher/.*\.cpp$' > build/lint-native.log 2>&1 ||
+run-clang-tidy -quiet -j 2 -p build/native '(launcher|tools)/.*\.cpp$' > build/lint-native.log 2>&1 ||
   status=1
 run-clang-tidy -quiet -j 2 -p build/win64 -extra-arg=--target=x86_64-w64-mingw32 \
   "${mingw_cxx_includes[@]}" '(app|platform)/.*\.cpp$' > build/lint-windows.log 2>&1 || status=1
 sed 's/\x1b\[[0-9;]*m//g' build/lint-native.log build/lint-windows.log | grep -E '(warning|error): ' | sort -u || true
 
+# The Python of the tests and tools.
+python_sources=$(git ls-files '*.py' 2>/dev/null || find . -name '*.py' -not -path './build/*')
+# shellcheck disable=SC2086
+pyflakes3 $python_sources || status=1
+
 cppcheck --enable=warning,performance,portability,style --std=c++17 --error-exitcode=1 \
   --inline-suppr --quiet -I . --suppress=missingIncludeSystem --library=googletest \
-  --library=windows app launcher platform tests/unit || status=1
+  --library=windows app launcher platform tests/unit tools || status=1
 
 if [ "$status" -eq 0 ]; then
   echo "lint: clean"

@@ -21,7 +21,7 @@ class Hostile(BrowserCase):
         folder = self.make_disc(name="folder", licence=None)
         (folder / "License.txt").mkdir()
         self.expect_report(self.start(folder),
-                           f'Could not read the licence agreement "License.txt".')
+                           'Could not read the licence agreement "License.txt".')
 
         large = self.make_disc(name="large", licence=b"x" * (50 << 20))
         started = time.monotonic()

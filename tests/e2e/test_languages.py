@@ -1,6 +1,5 @@
 """The licence and the window in the reader's own language, chosen from the user's locale with no
 configuration."""
-import contextlib
 
 import winetest
 from disccase import DiscCase

@@ -1,0 +1,279 @@
+"""The release as a disc author makes it, often unattended and beside a signing key: names arrive
+exactly and are never run, the image holds the author's files and nothing else, two builds give
+the same bytes, signed or not, and nothing installs behind the author's back."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import zipfile
+from pathlib import Path
+
+import pytest
+
+ROOT = Path(__file__).resolve().parents[2]
+BUILD = ROOT / "build"
+VERSION = (ROOT / "VERSION").read_text().strip()
+EXE = BUILD / "win32" / "discgate.exe"
+DISC_CHECK = BUILD / "native" / "disc-check"
+SAMPLE = BUILD / "dist-sample"  # the sample image the tests under Wine start
+SIGNED = BUILD / "dist-signed"  # the signed release they start
+NAMED = BUILD / "win32-named"   # a build with an author's names, which they start too
+SAMPLE_NAMES = ["License.ar.txt", "License.de.txt", "License.txt", "autorun.inf", "discgate.exe",
+                "index.htm"]
+# Names that a shell would take apart or run, and letters beyond ASCII.
+HOSTILE = {
+    "DISC_PRODUCT": "Atlas `touch {marker}` $(touch {marker}) Studio",
+    "DISC_COMPANY": 'ACME "Tools" ; Müller & Söhne \\ $HOME',
+    "DISC_LABEL": "Cash$Flow 'Ü' ;",
+}
+
+
+def clean_environment(**settings):
+    """The environment of a release job that sets only `settings`."""
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("DISC_", "SIGN_"))}
+    env.update(settings)
+    return env
+
+
+def make_dist(output, exe=EXE, **settings):
+    """tools/make_dist.py with the author's settings in its environment, packing a built exe."""
+    shutil.rmtree(output, ignore_errors=True)
+    command = [sys.executable, ROOT / "tools" / "make_dist.py", "--output", output,
+               "--disc-check", DISC_CHECK]
+    return subprocess.run(command + (["--exe", exe] if exe else []), capture_output=True,
+                          text=True, env=clean_environment(**settings))
+
+
+def build_win32(folder, *definitions):
+    subprocess.run(["cmake", "-S", ROOT, "-B", folder, "-DCMAKE_BUILD_TYPE=Release",
+                    f"-DCMAKE_TOOLCHAIN_FILE={ROOT / 'cmake' / 'mingw-i686.cmake'}", *definitions],
+                   check=True, capture_output=True)
+    subprocess.run(["cmake", "--build", folder, "-j2", "--target", "discgate"], check=True,
+                   capture_output=True)
+    return folder / "discgate.exe"
+
+
+def image_file(iso, name):
+    """A file of the image as Windows reads it: by its Joliet name."""
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run(["xorriso", "-osirrox", "on", "-read_fs", "norock", "-indev", iso,
+                        "-extract", f"/{name}", Path(folder) / name], check=True,
+                       capture_output=True)
+        return (Path(folder) / name).read_bytes()
+
+
+def joliet_names(iso):
+    """The names at the image's root as Windows reads them: from the Joliet tree."""
+    listing = subprocess.run(["xorriso", "-read_fs", "norock", "-indev", iso, "-lsd", "/*"],
+                             capture_output=True, text=True).stdout
+    return sorted(line.rsplit("'", 2)[-2].lstrip("/") for line in listing.splitlines()
+                  if line.endswith("'"))
+
+
+def volume_id(iso):
+    """The ISO 9660 volume identifier, as the image holds it (UTF-8 bytes, blanks after)."""
+    with open(iso, "rb") as image:
+        image.seek(16 * 2048 + 40)
+        return image.read(32).decode().rstrip(" ")
+
+
+def author_folder(tmp_path, *names):
+    content = tmp_path / "content"
+    content.mkdir()
+    (content / "License.txt").write_text("licence")
+    for name in names:
+        (content / name).write_text("<html></html>")
+    return content
+
+
+@pytest.fixture(scope="module")
+def signing(tmp_path_factory):
+    """A self-signed code-signing certificate and its PKCS#12 file, with the password in a file
+    that only its owner can read."""
+    folder = tmp_path_factory.mktemp("signing")
+    password = folder / "password.txt"
+    password.write_text("not-a-secret\n")
+    password.chmod(0o600)
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                    "-subj", "/CN=discgate test signer", "-keyout", folder / "key.pem",
+                    "-out", folder / "cert.pem", "-addext", "extendedKeyUsage=codeSigning",
+                    "-addext", "keyUsage=critical,digitalSignature"],
+                   check=True, capture_output=True)
+    subprocess.run(["openssl", "pkcs12", "-export", "-inkey", folder / "key.pem", "-in",
+                    folder / "cert.pem", "-out", folder / "cert.pfx", "-passout",
+                    f"file:{password}"], check=True, capture_output=True)
+    return {"SIGN_PFX": str(folder / "cert.pfx"), "SIGN_PASSWORD_FILE": str(password),
+            # After the certificate's start, so the signature's time lies in its validity.
+            "SOURCE_DATE_EPOCH": str(int((folder / "cert.pem").stat().st_mtime) + 60),
+            "certificate": folder / "cert.pem"}
+
+
+def verifies(exe, certificate):
+    result = subprocess.run(["osslsigncode", "verify", "-CAfile", certificate, "-ignore-crl",
+                             "-in", exe], capture_output=True, text=True)
+    return result.returncode == 0
+
+
+def packed_exe(zip_path, into):
+    with zipfile.ZipFile(zip_path) as archive:
+        into.write_bytes(archive.read(f"discgate-{VERSION}-win32/discgate.exe"))
+    return into
+
+
+def test_two_builds_and_two_packings_give_the_same_bytes(tmp_path):
+    again = build_win32(BUILD / "win32-again")
+    assert EXE.read_bytes() == again.read_bytes()
+    first, second = make_dist(SAMPLE), make_dist(tmp_path / "again", exe=again)
+    assert first.returncode == second.returncode == 0, first.stderr + second.stderr
+    for name in (f"discgate-{VERSION}-win32.zip", f"discgate-{VERSION}-sample.iso"):
+        assert (SAMPLE / name).read_bytes() == (tmp_path / "again" / name).read_bytes()
+    assert VERSION.encode("utf-16-le") in EXE.read_bytes()
+    assert joliet_names(SAMPLE / f"discgate-{VERSION}-sample.iso") == SAMPLE_NAMES
+
+
+def test_an_authors_names_arrive_exactly_and_are_never_run(tmp_path):
+    # Short, for the product name's 64 characters; made only if a pasted command ran.
+    marker = Path(f"/tmp/dg-{os.getpid()}")
+    settings = {name: value.format(marker=marker) for name, value in HOSTILE.items()}
+    output = tmp_path / "dist"
+    # As an author's release job runs it: make with the names as its arguments.
+    made = subprocess.run(["make", "--no-print-directory", "dist",
+                           *(f"{name}={value}" for name, value in settings.items()),
+                           f"DISC_CONTENT={author_folder(tmp_path, 'index.htm')}",
+                           f"DIST_FOLDER={output}"],
+                          cwd=ROOT, capture_output=True, text=True, env=clean_environment())
+    assert made.returncode == 0, made.stderr
+    assert not marker.exists()
+    resource = (BUILD / "release" / "discgate.exe").read_bytes()
+    for name in ("DISC_PRODUCT", "DISC_COMPANY"):
+        assert settings[name].encode("utf-16-le") in resource, name
+    iso = output / f"discgate-{VERSION}-disc.iso"
+    assert volume_id(iso) == settings["DISC_LABEL"]
+    autorun = image_file(iso, "autorun.inf").decode("utf-16")
+    assert f"label={settings['DISC_LABEL']}\r\n" in autorun
+    assert f"action=Read the licence agreement and start {settings['DISC_PRODUCT']}\r\n" in autorun
+
+    refused = make_dist(tmp_path / "refused", DISC_LABEL="Atlas\r\nopen=evil.exe")
+    assert refused.returncode == 2
+    assert "DISC_LABEL holds" in refused.stderr and "U+000D" in refused.stderr
+    assert not (tmp_path / "refused").exists()
+
+
+@pytest.mark.parametrize("make_link", [
+    lambda content: (content / "manual.pdf").symlink_to(Path.home() / ".ssh" / "id_ed25519"),
+    lambda content: (content / "loop").symlink_to(content),
+], ids=["link to a file outside", "a loop"])
+def test_the_image_holds_the_authors_files_and_nothing_else(tmp_path, make_link):
+    content = author_folder(tmp_path, "index.htm")
+    make_link(content)
+    (content / ".git").mkdir()
+    (content / ".git" / "config").write_text("[remote]")
+    refused = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert refused.returncode == 2, refused.stderr
+    assert "is a symbolic link" in refused.stderr and "Traceback" not in refused.stderr
+    assert not (tmp_path / "dist").exists()
+
+    next(path for path in content.iterdir() if path.is_symlink()).unlink()
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert made.returncode == 0, made.stderr
+    assert "left out .git" in made.stderr
+    assert joliet_names(tmp_path / "dist" / f"discgate-{VERSION}-disc.iso") == [
+        "License.txt", "autorun.inf", "discgate.exe", "index.htm"]
+
+
+@pytest.mark.parametrize("exe_name, says", [
+    ("../setup.exe", 'DISC_EXE_NAME holds "/"'),
+    ("/tmp/setup.exe", 'DISC_EXE_NAME holds "/"'),
+    ("License.txt", 'does not end in ".exe"'),
+    ("SETUP.EXE", 'the name of "setup.exe" in DISC_CONTENT'),
+    ("setup\r\n.exe", "U+000D"),
+    ("CON.exe", "a device"),
+    ("splash.exe", "the program would start itself"),
+])
+def test_the_programs_name_is_one_file_name_of_its_own(tmp_path, exe_name, says):
+    content = author_folder(tmp_path, "setup.exe")
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content), DISC_EXE_NAME=exe_name)
+    assert made.returncode == 2 and says in made.stderr, made.stderr
+    assert not (tmp_path / "dist").exists()
+
+
+def test_autorun_inf_quotes_the_program_and_speaks_utf16_for_other_letters(tmp_path):
+    content = author_folder(tmp_path, "index.htm")
+    label = "Atlas Studio 2026 — the complete edition"
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content), DISC_LABEL=label,
+                     DISC_EXE_NAME="Atlas Setup.exe")
+    assert made.returncode == 0, made.stderr
+    assert "Windows shows only the first 32" in made.stderr
+    autorun = image_file(tmp_path / "dist" / f"discgate-{VERSION}-disc.iso", "autorun.inf")
+    assert autorun.startswith(b"\xff\xfe")
+    assert autorun.decode("utf-16") == (
+        '[autorun]\r\nopen="Atlas Setup.exe"\r\nicon=Atlas Setup.exe,0\r\n'
+        f"label={label}\r\naction=Read the licence agreement and start the disc\r\n")
+
+
+def test_a_signed_release_covers_the_packed_exe_and_is_reproducible(tmp_path, signing):
+    settings = {k: v for k, v in signing.items() if k != "certificate"}
+    first = make_dist(SIGNED, **settings)
+    second = make_dist(tmp_path / "again", **settings)
+    assert first.returncode == second.returncode == 0, first.stderr
+    name = f"discgate-{VERSION}-win32.zip"
+    assert (SIGNED / name).read_bytes() == (tmp_path / "again" / name).read_bytes()
+    packed = packed_exe(SIGNED / name, tmp_path / "packed.exe")
+    assert verifies(packed, signing["certificate"])
+    tampered = bytearray(packed.read_bytes())
+    tampered[len(tampered) // 2] ^= 0x01
+    (tmp_path / "tampered.exe").write_bytes(bytes(tampered))
+    assert not verifies(tmp_path / "tampered.exe", signing["certificate"])
+
+
+def test_keys_stay_out_of_the_repository_and_a_readable_password_is_warned_about(
+        tmp_path, signing):
+    ignored = subprocess.run(["git", "check-ignore", "--no-index", "cert.pfx", "cert.p12",
+                              "signing.key", "password.txt"], cwd=ROOT, capture_output=True,
+                             text=True).stdout.split()
+    assert ignored == ["cert.pfx", "cert.p12", "signing.key", "password.txt"]
+    readable = tmp_path / "password.txt"
+    shutil.copy(signing["SIGN_PASSWORD_FILE"], readable)
+    readable.chmod(0o644)
+    made = make_dist(tmp_path / "dist", SIGN_PFX=signing["SIGN_PFX"],
+                     SIGN_PASSWORD_FILE=str(readable))
+    assert made.returncode == 0, made.stderr
+    assert "can be read by others" in made.stderr
+
+
+@pytest.mark.parametrize("target", ["build", "lint", "fuzz", "dist"])
+def test_only_the_readme_commands_install_anything(target):
+    commands = subprocess.run(["make", "-n", target], cwd=ROOT, capture_output=True,
+                              text=True).stdout.splitlines()
+    installs = [line for line in commands if "install-deps.sh" in line]
+    assert installs and all("--check" in line for line in installs), installs
+
+
+def test_the_start_and_the_near_misses_are_the_programs_own_rules(tmp_path):
+    # Listed first, but Windows could not have made the name: the program passes it over.
+    content = author_folder(tmp_path, "index*.htm", "index2.htm", "INDEX.HTM")
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert made.returncode == 0, made.stderr
+    assert "accepting the agreement starts index2.htm" in made.stdout
+    assert "near miss: index*.htm: it holds a character that Windows forbids" in made.stderr
+    assert 'near miss: INDEX.HTM: a start page\'s name must begin with exactly "index"' \
+        in made.stderr
+
+
+def test_a_folder_without_a_licence_is_refused(tmp_path):
+    content = tmp_path / "content"
+    content.mkdir()
+    refused = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert refused.returncode == 2 and "has no License.txt" in refused.stderr
+    assert not (tmp_path / "dist").exists()
+
+
+def test_the_authors_product_is_in_the_version_resource_and_the_caption():
+    named = build_win32(NAMED, "-DDISCGATE_COMPANY=Müller & Söhne GmbH",
+                        "-DDISCGATE_PRODUCT=Atlas Suite 7")
+    resource = named.read_bytes()
+    assert all(text.encode("utf-16-le") in resource
+               for text in ("CompanyName", "Müller & Söhne GmbH", "Atlas Suite 7"))
+    # The default build names no author's product.
+    assert "Atlas".encode("utf-16-le") not in EXE.read_bytes()

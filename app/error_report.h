@@ -19,7 +19,8 @@ void ReportError(HWND owner, const Error& error, const UiLanguage& language,
 // nothing may allocate when that report is made.
 void PrepareTerminateReport(const UiLanguage& language, std::string_view product);
 
-// The options every message box of the program has: right-to-left reading for Arabic and Hebrew.
-UINT MessageBoxOptions(const UiLanguage& language);
+// The options every message box of the program has: right-to-left reading for Arabic and Hebrew,
+// and modal to the whole thread when it has no owner window.
+UINT MessageBoxOptions(const UiLanguage& language, HWND owner);
 
 }  // namespace discgate

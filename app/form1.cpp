@@ -1,10 +1,12 @@
 #include "app/form1.h"
 
+#include <exception>
 #include <new>
 #include <utility>
 
 #include "app/error_report.h"
 #include "app/form1_layout.h"
+#include "app/planted_fault.h"
 #include "app/resource.h"
 #include "app/twips.h"
 #include "launcher/acceptance.h"
@@ -36,6 +38,14 @@ SIZE FrameSize(int dpi, DWORD exStyle) {
   const PixelRect client = ClientRect(dpi);
   const RECT frame = FrameForClient(client.width, client.height, kFrameStyle, exStyle, dpi);
   return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+RECT CentredOnWorkArea(SIZE size) {
+  RECT workArea{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+  const LONG x = workArea.left + (workArea.right - workArea.left - size.cx) / 2;
+  const LONG y = workArea.top + (workArea.bottom - workArea.top - size.cy) / 2;
+  return {x, y, x + size.cx, y + size.cy};
 }
 
 struct ControlClass {
@@ -110,10 +120,43 @@ int Form1::Run(int showCommand) {
   return static_cast<int>(message.wParam);
 }
 
+Form1::~Form1() {
+  // A failure that leaves Run while the window exists must not leave it pointing at this object.
+  if (m_hwnd) {
+    ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+    ::DestroyWindow(m_hwnd);
+  }
+}
+
 Status Form1::Create(Licence licence) {
   m_licenceText = std::move(licence.text);
   m_rightToLeft = licence.rightToLeft;
   m_language = licence.language;
+  const Status registered = RegisterWindowClass();
+  if (!registered.ok()) return registered;
+
+  // A licence read from right to left gets a mirrored window: the controls change sides.
+  const DWORD exStyle = m_rightToLeft ? WS_EX_LAYOUTRTL : 0;
+  m_dpi = SystemDpi();
+  const RECT frame = CentredOnWorkArea(FrameSize(m_dpi, exStyle));
+  if (!::CreateWindowExW(exStyle, kClassName, Widen(CaptionText(*m_language, m_product)).c_str(),
+                         kFrameStyle, frame.left, frame.top, frame.right - frame.left,
+                         frame.bottom - frame.top, nullptr, nullptr, m_instance, this)) {
+    // WM_CREATE says why it failed; otherwise the system does.
+    return WithAction(m_createError ? *m_createError : LastError(), Action::CreateWindow);
+  }
+
+  // The window may have opened on a monitor whose DPI is not the system's; no WM_DPICHANGED
+  // comes for that.
+  const int dpi = WindowDpi(m_hwnd);
+  if (dpi != m_dpi) {
+    const SIZE rescaled = FrameSize(dpi, exStyle);
+    MoveToDpi(dpi, {frame.left, frame.top, frame.left + rescaled.cx, frame.top + rescaled.cy});
+  }
+  return {};
+}
+
+Status Form1::RegisterWindowClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -127,37 +170,7 @@ Status Form1::Create(Licence licence) {
   windowClass.hIconSm = static_cast<HICON>(
       ::LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_DISCGATE), IMAGE_ICON,
                    ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  if (!::RegisterClassExW(&windowClass)) {
-    return WithAction(LastError(), Action::CreateWindow);
-  }
-
-  // A licence read from right to left gets a mirrored window: the controls change sides.
-  const DWORD exStyle = m_rightToLeft ? WS_EX_LAYOUTRTL : 0;
-  m_dpi = SystemDpi();
-  const SIZE frame = FrameSize(m_dpi, exStyle);
-  const int width = frame.cx;
-  const int height = frame.cy;
-
-  RECT workArea{};
-  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-  const int x = workArea.left + (workArea.right - workArea.left - width) / 2;
-  const int y = workArea.top + (workArea.bottom - workArea.top - height) / 2;
-
-  if (!::CreateWindowExW(exStyle, kClassName, Widen(CaptionText(*m_language, m_product)).c_str(),
-                         kFrameStyle, x, y, width, height, nullptr, nullptr, m_instance, this)) {
-    // WM_CREATE says why it failed; otherwise the system does.
-    return WithAction(m_createError ? *m_createError : LastError(), Action::CreateWindow);
-  }
-
-  // The window may have opened on a monitor whose DPI is not the system's; no WM_DPICHANGED
-  // comes for that.
-  const int dpi = WindowDpi(m_hwnd);
-  if (dpi != m_dpi) {
-    ApplyDpi(dpi);
-    const SIZE rescaled = FrameSize(dpi, exStyle);
-    ::SetWindowPos(m_hwnd, nullptr, 0, 0, rescaled.cx, rescaled.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (!::RegisterClassExW(&windowClass)) return WithAction(LastError(), Action::CreateWindow);
   return {};
 }
 
@@ -199,6 +212,12 @@ Status Form1::CreateControls() {
         type.exStyle, type.className, TextOf(control, *m_language).c_str(), style, rect.left,
         rect.top, rect.width, rect.height, m_hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), m_instance, nullptr);
+    // As when the system has run out of window handles.
+    if (control.id == kLblLanguagePath && PlantedFault(L"control")) {
+      ::DestroyWindow(child);
+      ::SetLastError(ERROR_NO_MORE_USER_HANDLES);
+      return LastError();
+    }
     if (!child) return LastError();
   }
   m_text1 = ::GetDlgItem(m_hwnd, kText1);
@@ -222,20 +241,23 @@ void Form1::ApplyDpi(int dpi) {
     const HFONT font = control.kind == ControlKind::TextBox ? text1Font.get() : messageFont.get();
     if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
-  // Only now that no control uses them may the old fonts go.
-  m_messageFont = std::move(messageFont);
-  m_text1Font = std::move(text1Font);
+  // Only now that no control uses them may the old fonts go. A font that could not be made
+  // leaves the controls drawing with the old one, which must then stay.
+  if (messageFont) m_messageFont = std::move(messageFont);
+  if (text1Font) m_text1Font = std::move(text1Font);
+}
+
+void Form1::MoveToDpi(int dpi, const RECT& frame) {
+  ApplyDpi(dpi);
+  ::SetWindowPos(m_hwnd, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
   const int dpi = HIWORD(wParam);
   const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-  if (!IsPlausibleDpi(dpi) || !suggested) return;
-  ApplyDpi(dpi);
   // The system's rectangle keeps the window under the pointer that dragged it across monitors.
-  ::SetWindowPos(m_hwnd, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (IsPlausibleDpi(dpi) && suggested) MoveToDpi(dpi, *suggested);
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -263,7 +285,8 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      return OnCreate() ? 0 : -1;
+      m_created = OnCreate();
+      return m_created ? 0 : -1;
     case WM_ACTIVATE:
       OnActivate(wParam);
       return 0;
@@ -284,7 +307,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!m_accepting) Unload(kExitDeclined);
       return 0;
     case WM_DESTROY:
-      ::PostQuitMessage(m_exitCode);
+      // A window that failed while it was made ends nothing: a pending WM_QUIT would close the
+      // report of that failure as soon as it showed.
+      if (m_created) ::PostQuitMessage(m_exitCode);
       return 0;
   }
   return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
@@ -329,6 +354,8 @@ void Form1::OnCommand(int id) {
 void Form1::OnButton(int id) {
   // Once accepted, the answer stands: nothing else is pressed until the acceptance has ended.
   if (m_accepting) return;
+  // As when the C++ runtime gives up while the window is open.
+  if (id == kCmdCancel && PlantedFault(L"terminate")) std::terminate();
   if (id == kCmdCancel) Unload(kExitDeclined);
   if (id == kCmdAccept) OnAccept();
 }

@@ -27,6 +27,7 @@ class Form1 {
   // `product` is what the captions name.
   Form1(HINSTANCE instance, std::string product)
       : m_instance(instance), m_product(std::move(product)) {}
+  ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -38,9 +39,12 @@ class Form1 {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   Status Create(Licence licence);
+  Status RegisterWindowClass();
   bool OnCreate();
   Status CreateControls();
   void ApplyDpi(int dpi);
+  // Lays the window out for a DPI and gives it the frame it has there.
+  void MoveToDpi(int dpi, const RECT& frame);
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam);
   void OnSetFocus();
@@ -67,6 +71,7 @@ class Form1 {
   std::string m_licenceText;           // only until Text1 holds it
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;
+  bool m_created = false;  // WM_CREATE succeeded: the window's end is the program's
   bool m_accepting = false;
 };
 

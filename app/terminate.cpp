@@ -15,9 +15,9 @@ namespace discgate {
 namespace {
 
 // Filled at start: nothing may allocate when the report is made, as memory may be what ran out.
-wchar_t g_caption[128];
-wchar_t g_text[256];
-UINT g_options = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
+wchar_t g_caption[kTerminateCaptionSize];
+wchar_t g_text[kTerminateTextSize];
+UINT g_options = MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TASKMODAL;
 
 void CopyText(std::string_view text, wchar_t* to, int size) {
   const int length =
@@ -30,7 +30,7 @@ void CopyText(std::string_view text, wchar_t* to, int size) {
 void PrepareTerminateReport(const UiLanguage& language, std::string_view product) {
   CopyText(CaptionText(language, product), g_caption, static_cast<int>(std::size(g_caption)));
   CopyText(language[UiText::CannotRecover], g_text, static_cast<int>(std::size(g_text)));
-  g_options = MessageBoxOptions(language);
+  g_options = MessageBoxOptions(language, nullptr);
 }
 
 }  // namespace discgate

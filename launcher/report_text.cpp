@@ -28,21 +28,55 @@ UiText TextOf(Action action) {
   return UiText::NotEnoughMemory;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A path in a right-to-left report reads as it is, left to right: without this the bidirectional
+// algorithm reorders its parts around Arabic or Hebrew folder names, or after a U+202E in a name.
+std::string Isolated(std::string_view path, const UiLanguage& language, Isolation isolation) {
+  if (!language.rightToLeft || path.empty()) return std::string(path);
+  const bool isolate = isolation == Isolation::Isolate;
+  return std::string(isolate ? "\u2068" : "\u202A") + std::string(path) +
+         (isolate ? "\u2069" : "\u202C");
+}
+
 }  // namespace
 
-std::string ActionText(const Error& error, const UiLanguage& language) {
+std::string FillInserts(std::string_view description, std::string_view subject) {
+  std::string out;
+  out.reserve(description.size() + subject.size());
+  for (std::size_t i = 0; i < description.size(); ++i) {
+    if (description[i] != '%' || i + 1 >= description.size() || !IsDigit(description[i + 1]) ||
+        description[i + 1] == '0') {
+      out += description[i];
+      continue;
+    }
+    std::size_t end = i + 1;
+    while (end < description.size() && IsDigit(description[end])) ++end;
+    const bool typed = end < description.size() && description[end] == '!';
+    if (typed) {
+      const std::size_t close = description.find('!', end + 1);
+      end = close == std::string_view::npos ? description.size() : close + 1;
+    } else if (end == i + 2) {
+      out += subject;
+    }
+    i = end - 1;
+  }
+  return out;
+}
+
+std::string ActionText(const Error& error, const UiLanguage& language, Isolation isolation) {
   if (error.action == Action::None) return {};
-  return Format(language[TextOf(error.action)], error.subject,
+  return Format(language[TextOf(error.action)], Isolated(error.subject, language, isolation),
                 std::to_string(kMaxLicenceBytes >> 20));
 }
 
-std::string ReportText(const Error& error, const UiLanguage& language) {
-  std::string text = ActionText(error, language);
+std::string ReportText(const Error& error, const UiLanguage& language, Isolation isolation) {
+  std::string text = ActionText(error, language, isolation);
   if (!text.empty()) text += "\r\n\r\n";
   if (error.code == 0) return text + std::string(language[UiText::NoReason]);
   text += Format(language[UiText::ErrorNumber], std::to_string(error.code));
-  return text + (error.description.empty() ? std::string(language[UiText::UnknownError])
-                                           : error.description);
+  if (error.description.empty()) return text + std::string(language[UiText::UnknownError]);
+  return text + FillInserts(error.description, Isolated(error.subject, language, isolation));
 }
 
 }  // namespace discgate

@@ -1,5 +1,7 @@
 #include "launcher/selection.h"
 
+#include "launcher/licence_text.h"
+
 namespace discgate {
 
 bool IsIndexPage(std::string_view name) {
@@ -10,6 +12,7 @@ bool IsIndexPage(std::string_view name) {
 bool IsSplashProgram(std::string_view name) { return name == "splash.exe"; }
 
 bool IsWindowsFileName(std::string_view name) {
+  if (!IsValidUtf8(name)) return false;
   for (const char c : name) {
     if (static_cast<unsigned char>(c) < 0x20) return false;
     if (std::string_view("\"<>|*?:/\\").find(c) != std::string_view::npos) return false;

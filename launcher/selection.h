@@ -21,7 +21,9 @@ bool IsSplashProgram(std::string_view name);
 
 // Whether a name could have been made on Windows: no control character and none of " < > | * ?
 // : / \. A stick or image written on another system can carry such names; they would change the
-// meaning of a command line, so they are passed over like any name that matches no rule.
+// meaning of a command line, so they are passed over like any name that matches no rule. So is a
+// name that is not valid UTF-8: the platform hands over an unpaired surrogate, which Windows
+// allows in a name, as it is, and no path built from it could name that file again.
 bool IsWindowsFileName(std::string_view name);
 
 // The first name, in the order given, that passes either rule; nothing when none does.

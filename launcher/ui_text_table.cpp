@@ -3,9 +3,9 @@
 //   error number, could not read licence, licence too large, could not find program folder,
 //   could not read folder, could not start, could not open, could not create window,
 //   not enough memory, no reason, unknown error, cannot recover.
-// The caption names the product as "%1", kept as the disc author wrote it. Each language has its own quotation marks and
-// spacing; English keeps its two spaces after a full stop. Every text must fit its control at
-// 96 and 144 dpi: the end-to-end tests measure them in the window's own fonts.
+// The caption names the product as "%1", kept as the disc author wrote it. Each language has its
+// own quotation marks and spacing; English keeps its two spaces after a full stop. Every text must
+// fit its control at 96 and 144 dpi: the end-to-end tests measure them in the window's own fonts.
 #include <iterator>
 
 #include "launcher/ui_texts.h"
@@ -298,6 +298,32 @@ constexpr UiLanguage kTable[] = {
       "程式發生無法復原的錯誤，現在將會結束。"}},
 };
 // clang-format on
+
+// Length in UTF-16 units of well-formed UTF-8 text.
+constexpr std::size_t Utf16Length(std::string_view utf8) {
+  std::size_t units = 0;
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;
+  }
+  return units;
+}
+
+constexpr bool FitsTheUnrecoverableErrorBox() {
+  for (const UiLanguage& language : kTable) {
+    const auto text = [&language](UiText which) {
+      return language.texts[static_cast<std::size_t>(which)];
+    };
+    // "%1" gives way to the product.
+    if (Utf16Length(text(UiText::Caption)) - 2 + kMaxProductLength >= kTerminateCaptionSize ||
+        Utf16Length(text(UiText::CannotRecover)) >= kTerminateTextSize) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(FitsTheUnrecoverableErrorBox(),
+              "a caption or the unrecoverable-error text is too long for that box's buffers");
 
 }  // namespace
 

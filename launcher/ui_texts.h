@@ -41,6 +41,13 @@ struct UiLanguage {
 
 // The product the captions name when the program carries no name of its own.
 inline constexpr std::string_view kDefaultProduct = "Orvel Software";
+// The longest product name a caption takes, in UTF-16 units; the release tool refuses longer ones.
+inline constexpr std::size_t kMaxProductLength = 64;
+
+// The report of an unrecoverable error is worded into fixed buffers of these sizes (UTF-16 units,
+// the NUL included), as nothing may allocate when it shows. The table is checked to fit them.
+inline constexpr std::size_t kTerminateCaptionSize = 128;
+inline constexpr std::size_t kTerminateTextSize = 256;
 
 // Every language the program speaks, English first.
 const std::vector<UiLanguage>& UiLanguages();

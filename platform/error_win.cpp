@@ -24,27 +24,20 @@ static_assert(kErrorNetworkUnreachable == ERROR_NETWORK_UNREACHABLE);
 
 Error SystemError(DWORD code, std::string_view subject) {
   // The report says in the reader's language that no reason was given, or that it is unknown.
-  if (code == ERROR_SUCCESS) return Error{0, {}, {}, {}};
-  // Messages may hold inserts (%1 to %9); every one of them is the subject.
-  const std::wstring insert = subject.empty() ? std::wstring(L"the file") : Widen(subject);
-  const DWORD_PTR inserts[9] = {
-      reinterpret_cast<DWORD_PTR>(insert.c_str()), reinterpret_cast<DWORD_PTR>(insert.c_str()),
-      reinterpret_cast<DWORD_PTR>(insert.c_str()), reinterpret_cast<DWORD_PTR>(insert.c_str()),
-      reinterpret_cast<DWORD_PTR>(insert.c_str()), reinterpret_cast<DWORD_PTR>(insert.c_str()),
-      reinterpret_cast<DWORD_PTR>(insert.c_str()), reinterpret_cast<DWORD_PTR>(insert.c_str()),
-      reinterpret_cast<DWORD_PTR>(insert.c_str())};
+  if (code == ERROR_SUCCESS) return Error{0, {}, {}, std::string(subject)};
+  // Without its inserts: a message may hold %10 or a typed insert such as %1!d!, which would be
+  // read from arguments that are not there. The report fills the plain ones with the subject.
   wchar_t* buffer = nullptr;
   const DWORD length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ARGUMENT_ARRAY,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0,
-      reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring message(buffer ? buffer : L"", buffer ? length : 0);
   ::LocalFree(buffer);
   while (!message.empty() &&
          (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
     message.pop_back();
   }
-  return Error{code, Narrow(message), {}, {}};
+  return Error{code, Narrow(message), {}, std::string(subject)};
 }
 
 Error LastError(std::string_view subject) { return SystemError(::GetLastError(), subject); }

@@ -8,9 +8,10 @@
 
 namespace discgate {
 
-// The error with the system's own message for a Windows error number. `subject` (a file's path)
-// stands in for the message's inserts, as in "Bad EXE format for %1."; without one they read
-// "the file". Error 0 means the system gave no reason; it is reported as a failure all the same.
+// The error with the system's own message for a Windows error number, its inserts unfilled, and
+// `subject` (a file's path) as the error's subject, which the report puts in for them, as in
+// "Bad EXE format for %1.". Error 0 means the system gave no reason; it is reported as a failure
+// all the same.
 Error SystemError(DWORD code, std::string_view subject = {});
 // The calling thread's last error; call it on the line right after the failing call.
 Error LastError(std::string_view subject = {});

@@ -38,10 +38,17 @@ class WinTemporaryFile final : public TemporaryFile {
   UniqueFile m_file;
 };
 
-// The shell's "open" on a file, and the error it means when it fails. With a class, the class
-// decides the handler, not the file's name.
-Status ShellExecuteOpen(HWND owner, const std::string& file, const std::string& folder,
-                        const wchar_t* fileClass) {
+// What the shell's "open" answered: whether it started something, else its last error and its
+// old-style code (hInstApp).
+struct ShellAnswer {
+  bool started;
+  DWORD error;
+  DWORD code;
+};
+
+// The shell's "open" on a file. With a class, the class decides the handler, not the file's name.
+ShellAnswer ShellExecuteOpen(HWND owner, const std::string& file, const std::string& folder,
+                             const wchar_t* fileClass) {
   const std::wstring wideFile = Widen(file);
   const std::wstring wideFolder = Widen(folder);
   SHELLEXECUTEINFOW info{};
@@ -57,22 +64,34 @@ Status ShellExecuteOpen(HWND owner, const std::string& file, const std::string& 
   using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
   const auto shellExecute =
       SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
-  if (!shellExecute) return LastError();
+  if (!shellExecute) return {false, ::GetLastError(), 0};
   const ComApartment com;
-  if (shellExecute(&info)) return {};
+  if (shellExecute(&info)) return {true, ERROR_SUCCESS, 0};
   const DWORD error = ::GetLastError();
-  // The old-style code is what the shell promises; some shells leave the last error unset, set it
-  // to the code itself (which then reads as another Windows error), or to a later failure of
-  // their own. The codes from 26 on name their reason exactly, so they win.
-  const auto code = static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp));
-  if (code <= 32 && (code >= 26 || error == ERROR_SUCCESS || error == code)) {
-    return SystemError(ShellCodeToError(code), file);
-  }
-  return SystemError(error, file);
+  return {false, error, static_cast<DWORD>(reinterpret_cast<INT_PTR>(info.hInstApp))};
 }
 
-// Whether any program opens files of a type: asked before the shell is, because a shell that
-// finds none may say nothing at all about why it failed.
+// A failure the shell gave no reason for: no last error, and no code but the 0 that hInstApp
+// holds when nothing set it.
+bool SaysNothing(const ShellAnswer& answer) {
+  return answer.error == ERROR_SUCCESS && (answer.code == 0 || answer.code > 32);
+}
+
+// The error a failed "open" means. The old-style code is what the shell promises; some shells
+// leave the last error unset, set it to the code itself (which then reads as another Windows
+// error), or to a later failure of their own. The codes from 26 on name their reason exactly, so
+// they win.
+Status ShellStatus(const ShellAnswer& answer, const std::string& file) {
+  if (answer.started) return {};
+  if (answer.code <= 32 &&
+      (answer.code >= 26 || answer.error == ERROR_SUCCESS || answer.error == answer.code)) {
+    return SystemError(ShellCodeToError(answer.code), file);
+  }
+  return SystemError(answer.error, file);
+}
+
+// Whether any program opens files of a type: asked only to word a failure the shell gave no
+// reason for.
 bool HasOpenCommand(const wchar_t* type) {
   using AssocQueryStringFunction =
       HRESULT(WINAPI*)(DWORD, DWORD, const wchar_t*, const wchar_t*, wchar_t*, DWORD*);
@@ -146,7 +165,7 @@ Result<std::vector<std::string>> WinPlatform::ListFiles(const std::string& folde
   }
   do {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-      names.push_back(Narrow(entry.cFileName));
+      names.push_back(NarrowFileName(entry.cFileName));
   } while (::FindNextFileW(find.get(), &entry));
   const DWORD error = ::GetLastError();
   if (error != ERROR_NO_MORE_FILES) return SystemError(error);
@@ -209,13 +228,18 @@ Status WinPlatform::StartProcess(const std::string& program, const std::string& 
 }
 
 Status WinPlatform::ShellOpen(const std::string& file, const std::string& folder) {
-  return ShellExecuteOpen(m_owner, file, folder, nullptr);
+  return ShellStatus(ShellExecuteOpen(m_owner, file, folder, nullptr), file);
 }
 
 Status WinPlatform::ShellOpenWebPage(const std::string& page, const std::string& folder) {
+  // The shell first: a packaged browser's association has a DelegateExecute handler and no
+  // command string, which only the shell can start.
   constexpr const wchar_t* kWebPage = L".html";
-  if (!HasOpenCommand(kWebPage)) return SystemError(ERROR_NO_ASSOCIATION, page);
-  return ShellExecuteOpen(m_owner, page, folder, kWebPage);
+  const ShellAnswer answer = ShellExecuteOpen(m_owner, page, folder, kWebPage);
+  if (!answer.started && SaysNothing(answer) && !HasOpenCommand(kWebPage)) {
+    return SystemError(ERROR_NO_ASSOCIATION, page);
+  }
+  return ShellStatus(answer, page);
 }
 
 std::vector<std::string> WinPlatform::PreferredUiLanguages() {

@@ -8,7 +8,7 @@ FORBIDDEN_IN_FILE_NAMES = '\\/:*?"<>|'
 # Names Windows keeps for devices, whatever extension follows.
 DEVICE_NAMES = {"CON", "PRN", "AUX", "NUL", *(f"COM{n}" for n in range(1, 10)),
                 *(f"LPT{n}" for n in range(1, 10))}
-# The caption holds the product in a fixed buffer of the program's: app/product.h.
+# The caption holds the product in a fixed buffer of the program's: launcher/ui_texts.h.
 MAX_PRODUCT_LENGTH = 64
 # What Windows shows of a disc's label.
 LABEL_SHOWN = 32

@@ -22,6 +22,7 @@
 //   settle MS                exit 0 once no program runs in the prefix but Wine's own services
 //                            and observers; else prints the others and exits 1
 //   bits                     prints 32 or 64: what kind of program this observer is
+//   loadlib DLL              loads DLL by its bare name, searched for as Windows does by default
 //   fit TITLE [FACE]         the screen's DPI and the text box's text; then for the label and
 //                            each button the room its text needs in the window's message font
 //                            at that DPI (or FACE at its size), and the room it has
@@ -410,6 +411,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"waitbox" && argc == 3) {
     return WaitFor(L"#32770", nullptr, _wtoi(argv[2])) ? 0 : 1;
   }
+  if (command == L"loadlib" && argc == 3) return LoadLibraryW(argv[2]) ? 0 : 1;
   if (command == L"bits") {
     std::printf("%d\n", static_cast<int>(sizeof(void*) * 8));
     return 0;

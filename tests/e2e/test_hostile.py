@@ -1,9 +1,10 @@
 """Bad input, broken systems and hostile names: the program never crashes, hangs, shows a cut or
 wrong text, starts the wrong thing or touches a user's files; when it cannot do its job it says so."""
+import shutil
 import subprocess
 import time
 
-from disccase import HTML_EXTENSIONS, BrowserCase
+from disccase import BROWSER_FOLDER, HTML_EXTENSIONS, BrowserCase
 from winetest import CMD_ACCEPT, TEXT1, TITLE, TOOLS, wait_exit, windows_path
 
 ENVIRONMENT_KEY = r"HKCU\Environment"
@@ -80,19 +81,23 @@ class Hostile(BrowserCase):
         self.expect_report(process, f'Could not read the folder "{windows_path(disc)}".')
         self.assertEqual(self.started_in_the_end(), [])
 
-    def test_without_a_usable_temporary_folder_the_page_still_opens(self):
+    def test_without_a_usable_temporary_folder_the_shell_opens_the_page_and_never_runs_it(self):
+        # The browser cannot be looked up, so the shell is asked to open the page. The page is a
+        # program named like one: it goes to the browser as a web page, and never runs.
+        disc = self.make_disc()
+        shutil.copy(TOOLS / "fakebrowser.exe", disc / "index.exe")
         for value in ("TEMP", "TMP"):
             self.wine.reg_add(ENVIRONMENT_KEY, value, r"C:\no such folder")
         try:
-            disc = self.make_disc(files=["index.htm"])
             self.assertEqual(self.accept(disc), 0)
         finally:
             for value in ("TEMP", "TMP"):
                 self.wine.reg_add(ENVIRONMENT_KEY, value, r"%USERPROFILE%\Temp", "REG_EXPAND_SZ")
         # Handed to the shell, the page reaches the browser through the association's command.
-        command_line = self.only_start()["cmdline"]
-        self.assertFalse(command_line.startswith(" -nohome"), command_line)
-        self.assertIn(f"{windows_path(disc)}\\index.htm", command_line)
+        started = self.only_start()
+        self.assertEqual(started["module"].lower(), f"{BROWSER_FOLDER}\\IEXPLORE.EXE".lower())
+        self.assertFalse(started["cmdline"].startswith(" -nohome"), started["cmdline"])
+        self.assertIn(f"{windows_path(disc)}\\index.exe", started["cmdline"])
 
     def test_no_browser_at_all_is_reported(self):
         for extension in HTML_EXTENSIONS:

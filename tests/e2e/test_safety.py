@@ -2,15 +2,17 @@
 theirs runs as a page, and every failure is reported once and truthfully."""
 import shutil
 import subprocess
+import time
 
 from disccase import HTML_EXTENSIONS, BrowserCase
-from winetest import (BUILD, CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, TOOLS, parse_report, wait_exit,
-                      windows_path)
+from winetest import (BUILD, CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, TOOLS, WINDOW, parse_dump,
+                      parse_report, wait_exit, windows_path)
 import winetest
 
 # DLLs that Windows looks for beside the program, or that system DLLs load by bare name; none of
 # them is a KnownDLL. version.dll is left out: Wine loads it for its own start-up before the
 # program's first instruction, where no code of the program can protect it.
+WS_DISABLED = 0x08000000
 PLANTED = ("uxtheme", "dwmapi", "propsys", "cryptbase", "userenv", "apphelp", "oleacc",
            "msimg32", "comctl32")
 
@@ -34,9 +36,43 @@ class Safety(BrowserCase):
         self.wine.inspect("click", TITLE, CMD_ACCEPT)
         self.assertEqual(wait_exit(process), 0)
         self.assertEqual(len(self.started_in_the_end()), 1)
+        # The same planted DLLs, overrides and folders do load into a program that does not
+        # restrict its search: else this test would pass also if they never loaded anywhere.
+        loader = disc / "loader.exe"
+        shutil.copy(BUILD / winetest.ARCH / "observer.exe", loader)
+        control = self.wine.start_program(loader, elsewhere, {
+            "WINEDLLOVERRIDES": overrides, "DISCGATE_LOADED_LOG": str(loaded)},
+            args=["loadlib", "dwmapi.dll"])
+        self.assertEqual(wait_exit(control), 0)
         records = loaded.read_text().splitlines() if loaded.exists() else []
+        self.assertTrue([line for line in records if line.endswith("loader.exe")], records)
         ours = [line for line in records if line.endswith("discgate.exe")]
         self.assertEqual(ours, [])
+
+    def faulty_disc(self):
+        """A disc with the build that fails where the environment's DISCGATE_PLANTED_FAULT says."""
+        disc = self.make_disc(files=["index.htm"])
+        shutil.copy(BUILD / winetest.ARCH / "discgate-faulty.exe", disc / "discgate.exe")
+        return disc
+
+    def test_a_window_that_fails_while_it_is_made_is_reported_until_answered(self):
+        process = self.start(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "control"})
+        self.assertEqual(self.wine.inspect("waitbox", 15000)[0], 0, "no error box appeared")
+        time.sleep(1)
+        self.assertIsNone(process.poll(), "the report closed before it was answered")
+        self.expect_report(process, "Could not create the window.")
+
+    def test_nothing_can_be_pressed_while_the_unrecoverable_error_shows(self):
+        process = self.start_and_wait(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "terminate"})
+        self.wine.inspect("click", WINDOW, CMD_CANCEL)
+        self.assertEqual(self.wine.inspect("waitbox", 15000)[0], 0, "no error box appeared")
+        window = parse_dump(self.wine.inspect("dump", WINDOW)[1])["window"]
+        self.assertTrue(int(window["style"], 16) & WS_DISABLED, "the window takes input")
+        code, report = self.wine.inspect("msgbox", 5000)
+        self.assertEqual(parse_report(report).get("text"),
+                         "The program met an error it cannot recover from, and ends now.")
+        self.assertEqual(wait_exit(process), 2)
+        self.assertEqual(self.started_in_the_end(), [])
 
     def test_a_program_named_like_a_page_never_runs_when_no_browser_is_found(self):
         for extension in HTML_EXTENSIONS:

@@ -182,10 +182,10 @@ class Session:
         return PREFIX / "drive_c"
 
     # The program under test and the observer.
-    def start_program(self, exe, cwd, extra_env=None, arch=None):
+    def start_program(self, exe, cwd, extra_env=None, arch=None, args=()):
         env = dict(self.env, **(extra_env or {}))
         loader = self._wine64 if (arch or ARCH) == "win64" else "wine"
-        return subprocess.Popen([loader, str(exe)], cwd=str(cwd), env=env,
+        return subprocess.Popen([loader, str(exe), *args], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def inspect(self, *args, timeout=60, cwd=None, extra_env=None):

@@ -92,6 +92,15 @@ TEST(LaunchContent, SplashStartsByItsFullPathInItsOwnFolderAndNothingElseStarts)
   EXPECT_FALSE(platform.opened[0].asWebPage);
 }
 
+TEST(LaunchContent, ANameWithAnUnpairedSurrogateIsPassedOverNotNarrowedToAnotherFile) {
+  // How the platform hands over a name holding U+D800 alone: as the three bytes it would take.
+  testing::FakePlatform platform;
+  platform.folders["E:\\"] = {"index\xED\xA0\x80.htm", "index.htm"};
+  ASSERT_TRUE(LaunchContent(platform, "E:\\").ok());
+  ASSERT_EQ(platform.started.size(), 1u);
+  EXPECT_EQ(platform.started[0].commandLine, " -nohome E:\\index.htm");
+}
+
 TEST(LaunchContent, AFolderWithNothingToStartEndsQuietly) {
   testing::FakePlatform platform;
   platform.folders["E:\\"] = {"License.txt", "INDEX.HTM", "Splash.exe"};

@@ -4,29 +4,12 @@
 #include <string>
 
 #include "launcher/licence_languages.h"
+#include "launcher/licence_text.h"
 #include "launcher/report_text.h"
 #include "launcher/ui_texts.h"
 
 namespace discgate {
 namespace {
-
-// Whether the bytes are UTF-8 that Windows converts without loss: no stray or overlong sequences.
-bool IsUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80                   ? 1
-                               : lead >= 0xC2 && lead < 0xE0 ? 2
-                               : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                             : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 std::string Placeholders(std::string_view text) {
   std::string found;
@@ -60,7 +43,7 @@ TEST(UiTexts, EveryLanguageHasEveryTextWithTheSamePlaceholders) {
     for (std::size_t i = 0; i < kUiTextCount; ++i) {
       const std::string_view text = language.texts[i];
       EXPECT_FALSE(text.empty()) << language.tag << " text " << i;
-      EXPECT_TRUE(IsUtf8(text)) << language.tag << " text " << i;
+      EXPECT_TRUE(IsValidUtf8(text)) << language.tag << " text " << i;
       EXPECT_EQ(Placeholders(text), Placeholders(English().texts[i])) << language.tag << " " << i;
     }
   }
@@ -120,6 +103,32 @@ TEST(Report, SaysWhatFailedThenTheErrorAndNeverCallsAFailureError0) {
   EXPECT_EQ(ReportText({223, "Too large.", Action::ShowLicence, "License.txt"}, english),
             "The licence agreement \"License.txt\" is too large to show (more than 16 MB).\r\n\r\n"
             "Error 223: Too large.");
+}
+
+TEST(Report, FillsOnlyThePlainInsertsOfASystemDescriptionAndNeverReadsOthers) {
+  EXPECT_EQ(FillInserts("%1 is not a valid Win32 application.", "E:\\100%1.exe"),
+            "E:\\100%1.exe is not a valid Win32 application.");
+  EXPECT_EQ(FillInserts("Copied %1!d! of %2 to %10, 100%%.", "E:\\x"),
+            "Copied  of E:\\x to , 100%%.");
+  EXPECT_EQ(FillInserts("Typed %1!s unclosed", "x"), "Typed ");
+  EXPECT_EQ(ReportText({193, "%1 is not a valid Win32 application.", Action::Start, "E:\\s.exe"},
+                       English()),
+            "Could not start \"E:\\s.exe\".\r\n\r\nError 193: E:\\s.exe is not a valid Win32 "
+            "application.");
+}
+
+TEST(Report, APathInARightToLeftReportIsIsolatedSoItReadsAsItIs) {
+  const UiLanguage& arabic = LanguageOfLicence("ar");
+  const Error error{2, "%1", Action::ReadLicence, "E:\\\u202Etxt.exe"};
+  const std::string isolated = "\u2068E:\\\u202Etxt.exe\u2069";
+  EXPECT_EQ(ReportText(error, arabic), Format(arabic[UiText::CouldNotReadLicence], isolated) +
+                                           "\r\n\r\n" + Format(arabic[UiText::ErrorNumber], "2") +
+                                           isolated);
+  EXPECT_NE(ReportText(error, arabic, Isolation::Embedding).find("\u202AE:\\\u202Etxt.exe\u202C"),
+            std::string::npos);
+  // Left-to-right reports are left as they are.
+  EXPECT_EQ(ActionText(error, English()),
+            "Could not read the licence agreement \"E:\\\u202Etxt.exe\".");
 }
 
 TEST(Report, IsWordedInTheReadersLanguageAroundTheSystemsDescription) {

@@ -28,7 +28,7 @@ UINT MessageBoxOptions(const UiLanguage& language, HWND owner) {
   // A box without an owner window disables every window of the thread while it shows, so nothing
   // can be pressed after the program said it cannot go on.
   return MB_OK | MB_ICONERROR | MB_SETFOREGROUND | (owner ? 0 : MB_TASKMODAL) |
-         (language.rightToLeft ? MB_RIGHT | MB_RTLREADING : 0);
+         (language.RightToLeft() ? MB_RIGHT | MB_RTLREADING : 0);
 }
 
 void ReportError(HWND owner, const Error& error, const UiLanguage& language,

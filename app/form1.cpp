@@ -203,7 +203,7 @@ Status Form1::CreateControls() {
     ControlClass type = ClassFor(control.kind);
     // In a mirrored window left and right trade meanings: a plain text box reads from the right,
     // and English texts need the reverse reading order to keep their full stops at the end.
-    if (m_rightToLeft && control.kind != ControlKind::TextBox && !m_language->rightToLeft) {
+    if (m_rightToLeft && control.kind != ControlKind::TextBox && !m_language->RightToLeft()) {
       type.exStyle |= WS_EX_RTLREADING;
     }
     const DWORD style = WS_CHILD | type.style | (control.visible ? WS_VISIBLE : 0);

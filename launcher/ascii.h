@@ -8,11 +8,13 @@ namespace discgate {
 
 // Lower case for the ASCII letters only: file and language names compared here are ASCII, and the
 // result must not depend on the user's locale.
+constexpr char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 inline std::string ToLowerAscii(std::string_view text) {
   std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
+  std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
   return lower;
 }
 

@@ -32,6 +32,14 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+// Whether what the lookup gave may be started as a browser: a full path to an existing ".exe".
+// A relative path would be searched for in folders others can write; a ".cmd" or ".bat" wrapper
+// would hand the page's path to a command interpreter.
+bool IsStartableBrowser(Platform& platform, const ExecutableLookup& lookup) {
+  return lookup.code >= kLookupFound && IsFullPath(lookup.program) &&
+         EndsWith(ToLowerAscii(lookup.program), ".exe") && platform.IsFile(lookup.program);
+}
+
 }  // namespace
 
 ExecutableLookup FindBrowser(Platform& platform) {
@@ -51,11 +59,6 @@ ExecutableLookup FindBrowser(Platform& platform) {
     return platform.LookupExecutable(name, folder.value());
   }
   return {};
-}
-
-bool IsStartableBrowser(Platform& platform, const ExecutableLookup& lookup) {
-  return lookup.code >= kLookupFound && IsFullPath(lookup.program) &&
-         EndsWith(ToLowerAscii(lookup.program), ".exe") && platform.IsFile(lookup.program);
 }
 
 Status OpenInBrowser(Platform& platform, const std::string& page, const std::string& folder) {

@@ -13,11 +13,6 @@ namespace discgate {
 // could not be made).
 ExecutableLookup FindBrowser(Platform& platform);
 
-// Whether what the lookup gave may be started as a browser: a full path to an existing ".exe".
-// A relative path would be searched for in folders others can write; a ".cmd" or ".bat" wrapper
-// would hand the page's path to a command interpreter.
-bool IsStartableBrowser(Platform& platform, const ExecutableLookup& lookup);
-
 // Opens a page in the default browser, started directly with its argument prefix; when no browser
 // is found or it cannot be started, the shell opens the page as a web page.
 Status OpenInBrowser(Platform& platform, const std::string& page, const std::string& folder);

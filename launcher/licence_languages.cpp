@@ -4,6 +4,7 @@
 #include <array>
 
 #include "launcher/ascii.h"
+#include "launcher/same_language.h"
 
 namespace discgate {
 namespace {
@@ -22,12 +23,12 @@ bool IsAlphanumeric(char c) {
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-std::vector<std::string_view> Subtags(std::string_view tag) {
-  std::vector<std::string_view> subtags;
-  for (std::size_t start = 0;;) {
+// Calls `each(subtag, index)` for the subtags of a tag in order, until it returns false.
+template <typename Each>
+void ForEachSubtag(std::string_view tag, Each each) {
+  for (std::size_t start = 0, index = 0;; ++index) {
     const std::size_t end = tag.find('-', start);
-    subtags.push_back(tag.substr(start, end - start));
-    if (end == std::string_view::npos) return subtags;
+    if (!each(tag.substr(start, end - start), index) || end == std::string_view::npos) return;
     start = end + 1;
   }
 }
@@ -36,16 +37,15 @@ std::vector<std::string_view> Subtags(std::string_view tag) {
 // to eight letters or digits, separated by hyphens.
 bool IsWellFormed(std::string_view tag) {
   if (tag.empty() || tag.size() > kMaxTagLength) return false;
-  const std::vector<std::string_view> subtags = Subtags(tag);
-  const std::string_view language = subtags.front();
-  if (language.size() < 2 || language.size() > 3 ||
-      !std::all_of(language.begin(), language.end(), IsLetter)) {
-    return false;
-  }
-  return std::all_of(subtags.begin(), subtags.end(), [](std::string_view subtag) {
-    return !subtag.empty() && subtag.size() <= 8 &&
-           std::all_of(subtag.begin(), subtag.end(), IsAlphanumeric);
+  bool wellFormed = true;
+  ForEachSubtag(tag, [&wellFormed](std::string_view subtag, std::size_t index) {
+    const bool language = index == 0;
+    wellFormed = !subtag.empty() && subtag.size() <= (language ? 3u : 8u) &&
+                 (!language || subtag.size() >= 2) &&
+                 std::all_of(subtag.begin(), subtag.end(), language ? IsLetter : IsAlphanumeric);
+    return wellFormed;
   });
+  return wellFormed;
 }
 
 // The tag with its last subtag dropped, and a lone singleton (the "u" of "-u-co") with it.
@@ -56,72 +56,70 @@ std::string_view Shorter(std::string_view tag) {
   return tag;
 }
 
-// The other name of a Chinese tag: Windows reports Chinese UI languages by region (zh-TW) where a
-// disc may name the script (zh-Hant), and the reverse. Empty for any other tag.
-std::string OtherChineseName(std::string_view tag) {
-  const std::vector<std::string_view> subtags = Subtags(tag);
-  if (ToLowerAscii(subtags.front()) != "zh") return {};
-  std::string script;
-  std::string region;
-  for (std::size_t i = 1; i < subtags.size() && subtags[i].size() > 1; ++i) {
-    if (subtags[i].size() == 4 && script.empty() && region.empty()) script = subtags[i];
-    if (subtags[i].size() == 2 && IsLetter(subtags[i][0]) && region.empty()) region = subtags[i];
-  }
-  if (!script.empty()) return region.empty() ? std::string() : "zh-" + region;
-  const std::string lower = ToLowerAscii(region);
-  if (lower == "cn" || lower == "sg") return "zh-Hans";
-  if (lower == "tw" || lower == "hk" || lower == "mo") return "zh-Hant";
-  return {};
-}
-
-// Norwegian Bokmål and Nynorsk, when the disc has neither, take a licence in Norwegian.
-std::string Macrolanguage(std::string_view language) {
-  const std::string lower = ToLowerAscii(language);
-  return lower == "nb" || lower == "nn" ? "no" : std::string();
-}
-
 }  // namespace
+
+bool SameTag(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+std::string_view RegionOf(std::string_view tag) {
+  std::string_view region;
+  ForEachSubtag(tag, [&region](std::string_view subtag, std::size_t index) {
+    if (index == 0) return true;
+    if (subtag.size() == 1) return false;  // extensions and private use follow
+    if ((subtag.size() == 2 && IsLetter(subtag[0])) || subtag.size() == 3) region = subtag;
+    return region.empty();
+  });
+  return region;
+}
+
+void ForEachLicenceLanguage(std::string_view tag,
+                            const std::function<bool(std::string_view)>& each) {
+  if (!IsWellFormed(tag)) return;
+  bool more = true;
+  const auto also = [&more, &each](std::string_view name) {
+    if (more) more = each(name);
+  };
+  for (std::string_view step = tag; more; step = Shorter(step)) {
+    also(step);
+    ForEachSameLanguageForLicences(step, tag, also);
+    if (step.find('-') == std::string_view::npos) return;
+  }
+}
 
 std::vector<LicenceCandidate> LicenceCandidates(const std::vector<std::string>& languages) {
   std::vector<LicenceCandidate> candidates;
-  std::vector<std::string> seen;  // lower case: the file system ignores case anyway
-  const auto add = [&](std::string_view tag) {
-    if (tag.empty()) return;
-    std::string lower = ToLowerAscii(tag);
-    if (std::find(seen.begin(), seen.end(), lower) != seen.end()) return;
-    seen.push_back(std::move(lower));
-    candidates.push_back({"License." + std::string(tag) + ".txt", std::string(tag)});
-  };
-  for (const std::string& language : languages) {
-    if (!IsWellFormed(language)) continue;
-    for (std::string_view tag = language;; tag = Shorter(tag)) {
-      if (tag.find('-') == std::string_view::npos) {
-        add(OtherChineseName(language));
-        add(tag);
-        add(Macrolanguage(tag));
-        break;
-      }
-      add(tag);
+  const auto add = [&candidates](std::string_view tag) {
+    // The file system ignores case anyway.
+    if (std::none_of(candidates.begin(), candidates.end(),
+                     [tag](const LicenceCandidate& each) { return SameTag(each.language, tag); })) {
+      candidates.push_back({"License." + std::string(tag) + ".txt", std::string(tag)});
     }
-  }
+    return true;
+  };
+  for (const std::string& language : languages) ForEachLicenceLanguage(language, add);
   candidates.push_back({kLicenceFileName, {}});
   return candidates;
 }
 
 bool IsRightToLeft(std::string_view languageTag) {
   if (!IsWellFormed(languageTag)) return false;
-  const std::vector<std::string_view> subtags = Subtags(languageTag);
-  for (std::size_t i = 1; i < subtags.size(); ++i) {
-    if (subtags[i].size() == 1) break;  // extensions and private use follow
-    if (subtags[i].size() == 4 && IsLetter(subtags[i][0])) {
-      const std::string script = ToLowerAscii(subtags[i]);
-      return std::find(kRightToLeftScripts.begin(), kRightToLeftScripts.end(), script) !=
-             kRightToLeftScripts.end();
-    }
-  }
-  const std::string language = ToLowerAscii(subtags.front());
-  return std::find(kRightToLeftLanguages.begin(), kRightToLeftLanguages.end(), language) !=
-         kRightToLeftLanguages.end();
+  std::string_view language;
+  std::string_view script;
+  ForEachSubtag(languageTag, [&](std::string_view subtag, std::size_t index) {
+    if (index == 0) language = subtag;
+    if (index > 0 && subtag.size() == 1) return false;  // extensions and private use follow
+    if (index > 0 && subtag.size() == 4 && IsLetter(subtag[0])) script = subtag;
+    return script.empty();
+  });
+  const auto listed = [](const auto& list, std::string_view name) {
+    return std::any_of(list.begin(), list.end(),
+                       [name](std::string_view each) { return SameTag(each, name); });
+  };
+  return script.empty() ? listed(kRightToLeftLanguages, language)
+                        : listed(kRightToLeftScripts, script);
 }
 
 }  // namespace discgate

@@ -33,7 +33,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // A path in a right-to-left report reads as it is, left to right: without this the bidirectional
 // algorithm reorders its parts around Arabic or Hebrew folder names, or after a U+202E in a name.
 std::string Isolated(std::string_view path, const UiLanguage& language, Isolation isolation) {
-  if (!language.rightToLeft || path.empty()) return std::string(path);
+  if (!language.RightToLeft() || path.empty()) return std::string(path);
   const bool isolate = isolation == Isolation::Isolate;
   return std::string(isolate ? "\u2068" : "\u202A") + std::string(path) +
          (isolate ? "\u2069" : "\u202C");

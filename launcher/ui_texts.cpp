@@ -1,49 +1,78 @@
 #include "launcher/ui_texts.h"
 
 #include <algorithm>
-#include <iterator>
-#include <utility>
 
-#include "launcher/ascii.h"
 #include "launcher/licence_languages.h"
+#include "launcher/same_language.h"
 
 namespace discgate {
 namespace {
 
-// Names Windows and disc authors use for a language that the table keeps under another.
-using Alias = std::pair<std::string_view, std::string_view>;
-constexpr Alias kAliases[] = {
-    {"iw", "he"},       // Hebrew's withdrawn code, which older systems still report
-    {"no", "nb"},       // Norwegian: Bokmål is what most Norwegians write
-    {"nn", "nb"},       // Nynorsk readers read Bokmål, and English less well
-    {"zh", "zh-Hans"},  // Chinese with no script or region named: the simplified script
-};
-
-const UiLanguage* ExactlyFor(std::string_view tag) {
-  std::string lower = ToLowerAscii(tag);
-  const auto* const alias =
-      std::find_if(std::begin(kAliases), std::end(kAliases),
-                   [&lower](const Alias& each) { return each.first == lower; });
-  if (alias != std::end(kAliases)) lower = ToLowerAscii(alias->second);
-  const std::vector<UiLanguage>& languages = UiLanguages();
-  const auto found = std::find_if(languages.begin(), languages.end(), [&lower](const auto& each) {
-    return ToLowerAscii(each.tag) == lower;
-  });
+const UiLanguage* Row(std::string_view tag) {
+  const std::span<const UiLanguage> languages = UiLanguages();
+  const auto found = std::find_if(languages.begin(), languages.end(),
+                                  [tag](const UiLanguage& each) { return SameTag(each.tag, tag); });
   return found == languages.end() ? nullptr : &*found;
+}
+
+// The table's language for a tag, or nullptr: the names a licence file in this language could
+// have, best first, each also by the names of the same language. Allocates nothing, so the
+// user's language is chosen at start before anything can run out.
+const UiLanguage* FindUiLanguage(std::string_view tag) {
+  const UiLanguage* found = nullptr;
+  ForEachLicenceLanguage(tag, [&found](std::string_view name) {
+    found = Row(name);
+    ForEachSameLanguageForTexts(name, [&found](std::string_view same) {
+      if (!found) found = Row(same);
+    });
+    return found == nullptr;
+  });
+  return found;
 }
 
 }  // namespace
 
 const UiLanguage& English() { return UiLanguages().front(); }
 
-const UiLanguage* FindUiLanguage(std::string_view tag) {
-  // The names a licence file in this language could have, best first, are also the table's.
-  for (const LicenceCandidate& candidate : LicenceCandidates({std::string(tag)})) {
-    if (candidate.language.empty()) continue;
-    if (const UiLanguage* language = ExactlyFor(candidate.language)) return language;
+std::string_view UiLanguage::operator[](UiText text) const {
+  switch (text) {
+    case UiText::Caption:
+      return texts.caption.view();
+    case UiText::Label:
+      return texts.label.view();
+    case UiText::Decline:
+      return texts.decline.view();
+    case UiText::Accept:
+      return texts.accept.view();
+    case UiText::ErrorNumber:
+      return texts.errorNumber.view();
+    case UiText::CouldNotReadLicence:
+      return texts.couldNotReadLicence.view();
+    case UiText::LicenceTooLarge:
+      return texts.licenceTooLarge.view();
+    case UiText::CouldNotFindProgramFolder:
+      return texts.couldNotFindProgramFolder.view();
+    case UiText::CouldNotReadFolder:
+      return texts.couldNotReadFolder.view();
+    case UiText::CouldNotStart:
+      return texts.couldNotStart.view();
+    case UiText::CouldNotOpen:
+      return texts.couldNotOpen.view();
+    case UiText::CouldNotCreateWindow:
+      return texts.couldNotCreateWindow.view();
+    case UiText::NotEnoughMemory:
+      return texts.notEnoughMemory.view();
+    case UiText::NoReason:
+      return texts.noReason.view();
+    case UiText::UnknownError:
+      return texts.unknownError.view();
+    case UiText::CannotRecover:
+      return texts.cannotRecover.view();
   }
-  return nullptr;
+  return {};
 }
+
+bool UiLanguage::RightToLeft() const { return IsRightToLeft(tag); }
 
 const UiLanguage& LanguageOfLicence(std::string_view tag) {
   const UiLanguage* language = FindUiLanguage(tag);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -30,13 +30,43 @@ enum class UiText : std::size_t {
 };
 inline constexpr std::size_t kUiTextCount = static_cast<std::size_t>(UiText::CannotRecover) + 1;
 
-// The program's texts in one language, UTF-8.
-struct UiLanguage {
-  std::string_view tag;  // BCP 47
-  bool rightToLeft;
-  std::array<std::string_view, kUiTextCount> texts;
+// One text of the table, made from a literal only: a row that leaves a text out does not compile.
+class Text {
+ public:
+  // cppcheck-suppress noExplicitConstructor
+  constexpr Text(const char* text) : m_text(text) {}  // NOLINT(google-explicit-constructor)
+  constexpr std::string_view view() const { return m_text; }
 
-  std::string_view operator[](UiText text) const { return texts[static_cast<std::size_t>(text)]; }
+ private:
+  std::string_view m_text;
+};
+
+// The program's texts in one language, UTF-8, each by its name.
+struct UiTextRow {
+  Text caption;  // names the product as %1
+  Text label;
+  Text decline;
+  Text accept;
+  Text errorNumber;  // put before the system's description of an error
+  Text couldNotReadLicence;
+  Text licenceTooLarge;
+  Text couldNotFindProgramFolder;
+  Text couldNotReadFolder;
+  Text couldNotStart;
+  Text couldNotOpen;
+  Text couldNotCreateWindow;
+  Text notEnoughMemory;
+  Text noReason;
+  Text unknownError;
+  Text cannotRecover;
+};
+
+struct UiLanguage {
+  std::string_view tag;  // BCP 47; it also tells whether the language reads right to left
+  UiTextRow texts;
+
+  std::string_view operator[](UiText text) const;
+  bool RightToLeft() const;
 };
 
 // The product the captions name when the program carries no name of its own.
@@ -49,8 +79,9 @@ inline constexpr std::size_t kMaxProductLength = 64;
 inline constexpr std::size_t kTerminateCaptionSize = 128;
 inline constexpr std::size_t kTerminateTextSize = 256;
 
-// Every language the program speaks, English first.
-const std::vector<UiLanguage>& UiLanguages();
+// Every language the program speaks, English first: the table itself, so choosing a language
+// allocates nothing.
+std::span<const UiLanguage> UiLanguages();
 const UiLanguage& English();
 
 // The texts in the language of a licence, given the tag of its file name (de-AT, zh-TW, no); the
@@ -60,10 +91,6 @@ const UiLanguage& LanguageOfLicence(std::string_view tag);
 // The texts for the user's reports: the first of the user's preferred UI languages that the table
 // has, else English.
 const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred);
-
-// The table's language for a tag, or nullptr: the tag itself, then with its last subtags dropped,
-// with the other name of a Chinese tag and Windows' older names (iw, no) understood.
-const UiLanguage* FindUiLanguage(std::string_view tag);
 
 // The window's caption in a language, naming the product ("Atlas Studio License Agreement").
 std::string CaptionText(const UiLanguage& language, std::string_view product);

@@ -48,6 +48,9 @@ TEST(LicenceLanguages, ChineseAsWindowsReportsItAlsoFindsTheScriptAndNorwegianFi
                                                             "License.no.txt", "License.txt"}));
   EXPECT_EQ(FileNames({"nn"}),
             (std::vector<std::string>{"License.nn.txt", "License.no.txt", "License.txt"}));
+  // Hebrew under its withdrawn name also finds the licence under its name of today.
+  EXPECT_EQ(FileNames({"iw-IL"}), (std::vector<std::string>{"License.iw-IL.txt", "License.iw.txt",
+                                                            "License.he.txt", "License.txt"}));
   // Another language's region says nothing about Chinese.
   EXPECT_EQ(FileNames({"en-TW"}),
             (std::vector<std::string>{"License.en-TW.txt", "License.en.txt", "License.txt"}));

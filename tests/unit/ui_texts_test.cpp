@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "launcher/licence_languages.h"
 #include "launcher/licence_text.h"
@@ -33,21 +34,17 @@ TEST(UiTexts, TheEnglishTextsAreTheProgramsOwnCharacterForCharacter) {
 }
 
 TEST(UiTexts, EveryLanguageHasEveryTextWithTheSamePlaceholders) {
-  const std::set<std::string> required{"ar", "cs",    "da", "de", "el", "es", "fi",      "fr",
-                                       "he", "hu",    "it", "ja", "ko", "nb", "nl",      "pl",
-                                       "pt", "pt-BR", "ru", "sv", "tr", "uk", "zh-Hans", "zh-Hant"};
-  std::set<std::string> tags;
+  std::set<std::string_view> tags;
   for (const UiLanguage& language : UiLanguages()) {
-    EXPECT_TRUE(tags.insert(std::string(language.tag)).second) << language.tag << " twice";
-    EXPECT_EQ(language.rightToLeft, IsRightToLeft(language.tag)) << language.tag;
+    EXPECT_TRUE(tags.insert(language.tag).second) << language.tag << " twice";
     for (std::size_t i = 0; i < kUiTextCount; ++i) {
-      const std::string_view text = language.texts[i];
+      const std::string_view text = language[static_cast<UiText>(i)];
       EXPECT_FALSE(text.empty()) << language.tag << " text " << i;
       EXPECT_TRUE(IsValidUtf8(text)) << language.tag << " text " << i;
-      EXPECT_EQ(Placeholders(text), Placeholders(English().texts[i])) << language.tag << " " << i;
+      EXPECT_EQ(Placeholders(text), Placeholders(English()[static_cast<UiText>(i)]))
+          << language.tag << " " << i;
     }
   }
-  for (const std::string& tag : required) EXPECT_EQ(tags.count(tag), 1u) << tag << " missing";
 }
 
 TEST(UiTexts, EveryCaptionNamesTheAuthorsProductAsWritten) {
@@ -75,7 +72,6 @@ TEST(UiTexts, ALicencesTagFindsTheNearestLanguageElseEnglish) {
   for (const auto& [tag, expected] : cases) {
     EXPECT_EQ(LanguageOfLicence(tag).tag, expected) << tag;
   }
-  EXPECT_EQ(FindUiLanguage("fa-IR"), nullptr);
 }
 
 TEST(UiTexts, ReportsSpeakTheFirstOfTheUsersLanguagesThatTheProgramSpeaks) {

@@ -4,7 +4,6 @@
 # make lint  formatting, includes, clang-tidy and cppcheck; make fuzz  each fuzzer for FUZZ_SECONDS
 # make bench  timings under Wine; make dist  the release zip and disc image (see below)
 BUILD := build
-CMAKE_WIN := -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 60
 FUZZERS := licence launch
 # Debian's own Python, which has pytest.
@@ -20,15 +19,11 @@ deps:
 check-deps:
 	@tools/install-deps.sh --check
 
+# The build trees are CMakePresets.json's.
 build: check-deps
-	@cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_WIN) \
-		-DDISCGATE_TEST_TOOLS=ON > /dev/null
-	@cmake --build $(BUILD)/win32 -j2
-	@cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake $(CMAKE_WIN) \
-		-DDISCGATE_TEST_TOOLS=ON > /dev/null
-	@cmake --build $(BUILD)/win64 -j2
-	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug > /dev/null
-	@cmake --build $(BUILD)/native -j2
+	@for preset in win32 win64 native; do \
+		cmake --preset $$preset > /dev/null && cmake --build $(BUILD)/$$preset -j2 || exit 1; \
+	done
 
 run: deps build
 	@$(PYTHON) tools/show.py
@@ -58,8 +53,7 @@ lint: build
 	@tools/lint.sh
 
 fuzz-build: check-deps
-	@cmake -S . -B $(BUILD)/fuzz -DCMAKE_CXX_COMPILER=clang++ -DDISCGATE_FUZZ=ON \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --preset fuzz > /dev/null
 	@cmake --build $(BUILD)/fuzz -j2
 
 # New inputs go to build/fuzz/corpus-*; the seeds in tests/fuzz/corpus are only read.

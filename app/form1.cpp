@@ -132,7 +132,7 @@ Status Form1::Create(Licence licence) {
   m_licenceText = std::move(licence.text);
   m_rightToLeft = licence.rightToLeft;
   m_language = licence.language;
-  const Status registered = RegisterWindowClass();
+  Status registered = RegisterWindowClass();
   if (!registered.ok()) return registered;
 
   // A licence read from right to left gets a mirrored window: the controls change sides.

@@ -27,7 +27,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
-from winetest import BUILD, CMD_ACCEPT, TITLE, TOOLS, Session, windows_path  # noqa: E402
+from observer_client import CMD_ACCEPT, TITLE, Observer  # noqa: E402
+from wineprefix import BUILD, TOOLS, Session, windows_path  # noqa: E402
 
 SIZES = {"1 KB": 1 << 10, "1 MB": 1 << 20, "10 MB": 10 << 20}
 SIZES = {label: SIZES[label] for label in os.environ.get("BENCH_SIZES", ",".join(SIZES)).split(",")}
@@ -67,13 +68,14 @@ def spread(values):
 class Bench:
     def __init__(self):
         self.session = Session()
+        self.observer = Observer(self.session)
         self.session.start()
         self.work = BUILD / "bench"
         self.missed = []
 
     def start(self, title, folder, program, env=None):
         """Milliseconds to the window, and the peak working set in KB."""
-        code, out = self.session.inspect("start", title, windows_path(folder / program), 300000,
+        code, out = self.observer.inspect("start", title, windows_path(folder / program), 300000,
                                          cwd=folder, extra_env=env, timeout=400)
         if code != 0:
             raise RuntimeError(f"{program} showed no window")
@@ -81,8 +83,8 @@ class Bench:
         return float(milliseconds), int(peak)
 
     def close(self, title):
-        self.session.inspect("close", title)
-        self.session.inspect("gone", title, 30000)
+        self.observer.inspect("close", title)
+        self.observer.inspect("gone", title, 30000)
 
     def run(self, who, folders):
         """One measurement in one observer run: start, time, close, wait for the end. Each
@@ -92,7 +94,7 @@ class Bench:
         folder = folders[who]
         # A measurement changes nothing, so one that Wine failed to carry out is made once more.
         for _ in range(2):
-            code, out = self.session.inspect("measure", title, windows_path(folder / program),
+            code, out = self.observer.inspect("measure", title, windows_path(folder / program),
                                              300000, cwd=folder, timeout=400)
             if code == 0:
                 milliseconds, peak = out.split()
@@ -142,10 +144,10 @@ class Bench:
             log.unlink(missing_ok=True)
             # The browser inherits the log's name through discgate from the observer.
             self.start(TITLE, folder, "discgate.exe", {"DISCGATE_STARTED_LOG": str(log)})
-            code, out = self.session.inspect("clickwait", TITLE, CMD_ACCEPT, windows_path(log), 60000)
+            code, out = self.observer.inspect("clickwait", TITLE, CMD_ACCEPT, windows_path(log), 60000)
             if code == 0:
                 times.append(float(out))
-            self.session.inspect("gone", TITLE, 30000)
+            self.observer.inspect("gone", TITLE, 30000)
         return statistics.median(times) if times else float("nan")
 
     def verdict(self, what, value, target, measured_spread):

@@ -35,8 +35,13 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::string Isolated(std::string_view path, const UiLanguage& language, Isolation isolation) {
   if (!language.RightToLeft() || path.empty()) return std::string(path);
   const bool isolate = isolation == Isolation::Isolate;
-  return std::string(isolate ? "\u2068" : "\u202A") + std::string(path) +
-         (isolate ? "\u2069" : "\u202C");
+  // U+2068 FIRST STRONG ISOLATE ... U+2069 POP DIRECTIONAL ISOLATE, or U+202A LEFT-TO-RIGHT
+  // EMBEDDING ... U+202C POP DIRECTIONAL FORMATTING, as UTF-8: each opened here is closed here.
+  // NOLINTBEGIN(misc-misleading-bidirectional)
+  const std::string_view open = isolate ? "\xE2\x81\xA8" : "\xE2\x80\xAA";
+  const std::string_view close = isolate ? "\xE2\x81\xA9" : "\xE2\x80\xAC";
+  // NOLINTEND(misc-misleading-bidirectional)
+  return std::string(open) + std::string(path) + std::string(close);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ namespace discgate {
 // - Hebrew's withdrawn code iw, which older systems still report; Portugal's Portuguese is pt.
 // Tags compare without regard to case.
 
-// Calls `also(name)` for each name to try for a licence after `tag`, one step of the chain of
-// the user's tag `full`: the names the table gives `tag`, and the region form of a script tag
+// Calls `also(name)` for each name to try for a licence after `step`, one step of the chain of
+// the user's tag `full`: the names the table gives `step`, and the region form of a script tag
 // whose region `full` names (zh-Hant, in the chain of zh-Hant-TW, also tries zh-TW).
 template <typename Also>
-void ForEachSameLanguageForLicences(std::string_view tag, std::string_view full, Also also);
+void ForEachSameLanguageForLicences(std::string_view step, std::string_view full, Also also);
 
 // Calls `also(name)` for each name the table holds as the same language as `tag`, either way.
 template <typename Also>
@@ -50,14 +50,14 @@ bool SameTag(std::string_view a, std::string_view b);
 std::string_view RegionOf(std::string_view tag);
 
 template <typename Also>
-void ForEachSameLanguageForLicences(std::string_view tag, std::string_view full, Also also) {
+void ForEachSameLanguageForLicences(std::string_view step, std::string_view full, Also also) {
   const std::string_view region = RegionOf(full);
   for (const SameLanguage& same : kSameLanguages) {
     if (same.textsOnly) continue;
-    if (SameTag(same.name, tag)) also(same.sameAs);
+    if (SameTag(same.name, step)) also(same.sameAs);
     // zh-TW stands for zh-Hant in Taiwan: the chain of zh-Hant-TW reaches it from zh-Hant.
-    const std::string_view language = tag.substr(0, tag.find('-'));
-    if (SameTag(same.sameAs, tag) && !region.empty() &&
+    const std::string_view language = step.substr(0, step.find('-'));
+    if (SameTag(same.sameAs, step) && !region.empty() &&
         same.name.size() == language.size() + 1 + region.size() &&
         SameTag(same.name.substr(0, language.size()), language) &&
         SameTag(same.name.substr(language.size() + 1), region)) {

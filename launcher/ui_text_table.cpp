@@ -3,6 +3,9 @@
 // The caption names the product as "%1", kept as the disc author wrote it. Each language has its
 // own quotation marks and spacing; English keeps its two spaces after a full stop. Every text must
 // fit its control at 96 and 144 dpi: the end-to-end tests measure them in the window's own fonts.
+#include <algorithm>
+#include <iterator>
+
 #include "launcher/ui_texts.h"
 
 namespace discgate {
@@ -541,15 +544,12 @@ constexpr std::size_t Utf16Length(std::string_view utf8) {
 }
 
 constexpr bool FitsTheUnrecoverableErrorBox() {
-  for (const UiLanguage& language : kTable) {
+  return std::all_of(std::begin(kTable), std::end(kTable), [](const UiLanguage& language) {
     // "%1" gives way to the product.
-    if (Utf16Length(language.texts.caption.view()) - 2 + kMaxProductLength >=
-            kTerminateCaptionSize ||
-        Utf16Length(language.texts.cannotRecover.view()) >= kTerminateTextSize) {
-      return false;
-    }
-  }
-  return true;
+    return Utf16Length(language.texts.caption.view()) - 2 + kMaxProductLength <
+               kTerminateCaptionSize &&
+           Utf16Length(language.texts.cannotRecover.view()) < kTerminateTextSize;
+  });
 }
 static_assert(FitsTheUnrecoverableErrorBox(),
               "a caption or the unrecoverable-error text is too long for that box's buffers");

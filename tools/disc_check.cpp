@@ -7,9 +7,11 @@
 // The folder's files are taken in code-point order, the order a CD lists them in. A control
 // character in a name is printed as \xNN, so every name stays on its own line.
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
+#include <iomanip>
+#include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -20,18 +22,17 @@
 namespace {
 
 std::string Printable(const std::string& name) {
-  std::string out;
+  std::ostringstream out;
   for (const char c : name) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7F) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-      out += escaped;
+      out << "\\x" << std::hex << std::uppercase << std::setw(2) << std::setfill('0')
+          << static_cast<int>(byte);
     } else {
-      out += c;
+      out << c;
     }
   }
-  return out;
+  return out.str();
 }
 
 // Why a name that looks like a start page or the splash program is never started; nothing for a
@@ -45,9 +46,9 @@ std::optional<const char*> WhyNeverStarted(const std::string& name) {
   }
   const std::string lower = discgate::ToLowerAscii(name);
   if (lower.rfind("index", 0) == 0) {
-    return "a start page's name must begin with exactly \"index\" or \"Index\"";
+    return R"(a start page's name must begin with exactly "index" or "Index")";
   }
-  if (lower == "splash.exe") return "the splash program must be named exactly \"splash.exe\"";
+  if (lower == "splash.exe") return R"(the splash program must be named exactly "splash.exe")";
   return std::nullopt;
 }
 
@@ -55,7 +56,7 @@ std::optional<const char*> WhyNeverStarted(const std::string& name) {
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: disc-check FOLDER\n");
+    std::cerr << "usage: disc-check FOLDER\n";
     return 2;
   }
   std::vector<std::string> names;
@@ -68,16 +69,16 @@ int main(int argc, char** argv) {
     }
   }
   if (error) {
-    std::fprintf(stderr, "disc-check: %s: %s\n", argv[1], error.message().c_str());
+    std::cerr << "disc-check: " << argv[1] << ": " << error.message() << "\n";
     return 2;
   }
   // Byte order of UTF-8 is code-point order.
   std::sort(names.begin(), names.end());
   const auto choice = discgate::ChooseContent(names);
-  std::printf("starts: %s\n", choice ? Printable(choice->name).c_str() : "nothing");
+  std::cout << "starts: " << (choice ? Printable(choice->name) : "nothing") << "\n";
   for (const std::string& name : names) {
     if (const auto why = WhyNeverStarted(name)) {
-      std::printf("near miss: %s: %s\n", Printable(name).c_str(), *why);
+      std::cout << "near miss: " << Printable(name) << ": " << *why << "\n";
     }
   }
   return 0;

@@ -72,17 +72,15 @@ def crlf(data):
 
 def build_exe(company, product):
     folder = BUILD / "release"
-    run(["cmake", "-S", ROOT, "-B", folder, f"-DCMAKE_TOOLCHAIN_FILE={ROOT / 'cmake' / 'mingw-i686.cmake'}",
-         "-DCMAKE_BUILD_TYPE=Release", f"-DDISCGATE_COMPANY={company}",
-         f"-DDISCGATE_PRODUCT={product}"], "configuring the program")
+    run(["cmake", "--preset", "release", f"-DDISCGATE_COMPANY={company}",
+         f"-DDISCGATE_PRODUCT={product}"], "configuring the program", cwd=ROOT)
     run(["cmake", "--build", folder, "-j2", "--target", "discgate"], "building the program")
     return folder / "discgate.exe"
 
 
 def build_disc_check():
     folder = BUILD / "disc-check"
-    run(["cmake", "-S", ROOT, "-B", folder, "-DCMAKE_BUILD_TYPE=Release",
-         "-DDISCGATE_UNIT_TESTS=OFF"], "configuring disc-check")
+    run(["cmake", "--preset", "disc-check"], "configuring disc-check", cwd=ROOT)
     run(["cmake", "--build", folder, "-j2", "--target", "disc-check"], "building disc-check")
     return folder / "disc-check"
 

@@ -7,6 +7,7 @@ is closed again. With --screenshot the picture shows the window three times, sid
 English, a German and an Arabic reader.
 """
 import argparse
+import atexit
 import contextlib
 import os
 import shutil
@@ -16,7 +17,8 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "e2e"))
-from winetest import BUILD, ROOT, WINDOW, Session, parse_dump, program, wait_exit  # noqa: E402
+from observer_client import WINDOW, Observer, parse_dump  # noqa: E402
+from wineprefix import BUILD, ROOT, Session, program, wait_exit  # noqa: E402
 
 
 # The readers the README's picture shows: the plain licence, then the German and the Arabic one,
@@ -41,6 +43,7 @@ def main():
     display = os.environ.get("DISPLAY") if not args.screenshot else None
     session = Session(display=display)
     session.start()
+    atexit.register(session.stop)
     # The 32-bit program is the one users get; the 64-bit twin stands in where 32-bit code cannot
     # run.
     arch = "win32"
@@ -51,7 +54,7 @@ def main():
     disc = sample_disc(arch)
 
     if display:
-        process = session.start_program(disc / "discgate.exe", disc, arch=arch)
+        process = session.start_program(disc / "discgate.exe", disc, arch)
         print("The agreement window is open on your display; answer it or close it to end.")
         print(f"discgate exited with code {process.wait()}")
         return 0
@@ -81,19 +84,19 @@ def main():
 
 def shoot(session, disc, arch, target, env):
     """A picture of the window's client area (without a window manager Wine draws no frame)."""
-    process = session.start_program(disc / "discgate.exe", disc, env, arch=arch)
-    if not session.wait_window():
+    process = session.start_program(disc / "discgate.exe", disc, arch, env)
+    if not Observer(session).wait_window():
         print("The agreement window did not appear.", file=sys.stderr)
         process.kill()
         return False
     time.sleep(0.5)  # let the controls paint
-    window = parse_dump(session.inspect("dump", WINDOW)[1])["window"]
+    window = parse_dump(Observer(session).inspect("dump", WINDOW)[1])["window"]
     x, y, width, height = window["screen"].split(",")
     full = BUILD / "screen.png"
     session.screenshot(full)
     subprocess.run(["convert", str(full), "-crop", f"{width}x{height}+{x}+{y}", "+repage",
                     "-strip", str(target)], check=True)
-    session.inspect("close", WINDOW)
+    Observer(session).inspect("close", WINDOW)
     wait_exit(process)
     return True
 

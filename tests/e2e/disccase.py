@@ -1,18 +1,37 @@
-"""A test case with a disc folder of its own and the program on it."""
+"""A test with a disc folder of its own and the program on it, run for each build."""
 import shutil
 import unittest
 
-from winetest import (CMD_ACCEPT, CMD_CANCEL, TOOLS, WINDOW, WORK, parse_report, program, session,
-                      wait_exit)
+import pytest
+
+from observer_client import CMD_ACCEPT, CMD_CANCEL, WINDOW, parse_report
+from wineprefix import TOOLS, WORK, program, wait_exit
 
 HTML_EXTENSIONS = (".html", ".htm")
 SAMPLE_LICENCE = b"SOFTWARE LICENSE AGREEMENT\r\n\r\nYou may install this software.\n"
 
 
-class DiscCase(unittest.TestCase):
+# The checks of unittest, whose messages say what differs.
+_CHECKS = unittest.TestCase()
+_CHECKS.maxDiff = None
+
+
+class DiscCase:
+    @pytest.fixture(autouse=True)
+    def _disc_case(self, request, wine, observer, arch):
+        self.wine, self.observer, self.arch = wine, observer, arch
+        self.name = request.node.originalname
+        self.setUp()
+        yield
+        self.tearDown()
+
+    def __getattr__(self, name):
+        if name.startswith("assert") or name == "subTest":
+            return getattr(_CHECKS, name)
+        raise AttributeError(name)
+
     def setUp(self):
-        self.wine = session()
-        self.root = WORK / "cases" / self.id().rsplit(".", 1)[-1]
+        self.root = WORK / "cases" / self.arch / self.name
         shutil.rmtree(self.root, ignore_errors=True)
         self.root.mkdir(parents=True)
         self.started_log = self.root / "started.log"
@@ -21,18 +40,18 @@ class DiscCase(unittest.TestCase):
     def tearDown(self):
         for process in self.processes:
             if process.poll() is None:
-                self.wine.inspect("close", WINDOW)
+                self.observer.inspect("close", WINDOW)
                 try:
                     wait_exit(process, timeout=10)
                 except Exception:
                     pass
         # The next test must not find this test's window.
-        self.wine.inspect("gone", WINDOW, 10000)
+        self.observer.inspect("gone", WINDOW, 10000)
 
     def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
         disc = self.root / name
         disc.mkdir(parents=True)
-        shutil.copy(program(), disc / "discgate.exe")
+        shutil.copy(program(self.arch), disc / "discgate.exe")
         if licence is not None:
             (disc / "License.txt").write_bytes(licence)
         for file in files:
@@ -40,18 +59,18 @@ class DiscCase(unittest.TestCase):
         return disc
 
     def start(self, disc, cwd=None, env=None):
-        process = self.wine.start_program(disc / "discgate.exe", cwd or disc,
+        process = self.wine.start_program(disc / "discgate.exe", cwd or disc, self.arch,
                                           dict(env or {}, DISCGATE_STARTED_LOG=str(self.started_log)))
         self.processes.append(process)
         return process
 
     def start_and_wait(self, disc, cwd=None, env=None):
         process = self.start(disc, cwd, env)
-        self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
+        self.assertTrue(self.observer.wait_window(), "the agreement window did not appear")
         return process
 
     def decline(self, process):
-        self.wine.inspect("click", WINDOW, CMD_CANCEL)
+        self.observer.inspect("click", WINDOW, CMD_CANCEL)
         return wait_exit(process)
 
     def started_in_the_end(self):
@@ -59,7 +78,7 @@ class DiscCase(unittest.TestCase):
         started: a start that comes late is counted, not missed."""
         for process in self.processes:
             self.assertIsNotNone(process.poll(), "the program under test is still running")
-        self.wine.settle()
+        self.observer.settle()
         return self.started()
 
     def only_start(self):
@@ -77,7 +96,8 @@ class DiscCase(unittest.TestCase):
             key, _, value = line.partition("=")
             if key == "cmdline":
                 records.append({})
-            records[-1][key] = value
+            # The arguments as Windows splits the command line, one by one.
+            records[-1][key] = value.split("\x1f") if key == "argv" else value
         return records
 
 
@@ -111,7 +131,7 @@ class BrowserCase(DiscCase):
     def expect_report(self, process, starts_with):
         """The report box that must come: its text begins as given and ends with a Windows error
         number and description; it is answered, and the program ends with 2. Returns the text."""
-        code, report = self.wine.inspect("msgbox", 20000)
+        code, report = self.observer.inspect("msgbox", 20000)
         self.assertEqual(code, 0, "no error box appeared")
         text = parse_report(report).get("text", "")
         self.assertTrue(text.startswith(starts_with), text)
@@ -121,7 +141,7 @@ class BrowserCase(DiscCase):
 
     def accept(self, disc, cwd=None):
         process = self.start_and_wait(disc, cwd)
-        self.wine.inspect("click", WINDOW, CMD_ACCEPT)
+        self.observer.inspect("click", WINDOW, CMD_ACCEPT)
         return wait_exit(process)
 
     def temp_names(self):

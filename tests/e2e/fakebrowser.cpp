@@ -1,7 +1,9 @@
 // Stands in for a browser or a splash program in the end-to-end tests: records how it was
-// started (its command line, its own path and its working folder) to the file named by the
-// environment variable DISCGATE_STARTED_LOG, then exits.
+// started (its command line, the arguments Windows' CommandLineToArgvW makes of it, as a browser's
+// C runtime does, separated by U+001F; its own path and its working folder) to the file named by
+// the environment variable DISCGATE_STARTED_LOG, then exits.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -15,8 +17,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t folder[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, folder);
 
-  const std::string record = "cmdline=" + Utf8(GetCommandLineW()) + "\nmodule=" + Utf8(module) +
-                             "\ncwd=" + Utf8(folder) + "\n";
+  std::string arguments;
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 0; argv && i < count; ++i) {
+    if (i > 0) arguments += '\x1f';
+    arguments += Utf8(argv[i]);
+  }
+  LocalFree(argv);
+  const std::string record = "cmdline=" + Utf8(GetCommandLineW()) + "\nargv=" + arguments +
+                             "\nmodule=" + Utf8(module) + "\ncwd=" + Utf8(folder) + "\n";
   // Appending, so a test sees it when something is started twice.
   HANDLE file = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -395,95 +395,125 @@ int LineSpacing(HWND edit) {
   return 0;
 }
 
+int Lock(const wchar_t* path, int milliseconds, bool edit) {
+  HANDLE file = CreateFileW(path, edit ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                            edit ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  std::printf("locked\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(milliseconds));
+  CloseHandle(file);
+  return 0;
+}
+
+int Gone(const wchar_t* title, int milliseconds) {
+  for (int waited = 0; NextTop(nullptr, title); waited += 20) {
+    if (waited >= milliseconds) return 1;
+    Sleep(20);
+  }
+  return 0;
+}
+
+int Count(const wchar_t* title) {
+  int windows = 0;
+  for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) ++windows;
+  std::printf("%d\n", windows);
+  return 0;
+}
+
+int ClickAll(const wchar_t* title, const wchar_t* id) {
+  for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
+    PostMessageW(Control(each, id), BM_CLICK, 0, 0);
+  }
+  return 0;
+}
+
+int Click(const wchar_t* title, const wchar_t* id, int times) {
+  HWND button = Control(Required(title), id);
+  for (int i = 0; i < times; ++i) PostMessageW(button, BM_CLICK, 0, 0);
+  return 0;
+}
+
+int Text(const wchar_t* title, const wchar_t* id, const wchar_t* path) {
+  const std::string text = Utf8(TextOf(Control(Required(title), id)));
+  FILE* file = _wfopen(path, L"wb");
+  if (!file) return 2;
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fclose(file);
+  return 0;
+}
+
+int Bits() {
+  std::printf("%d\n", static_cast<int>(sizeof(void*) * 8));
+  return 0;
+}
+
+int Focus(const wchar_t* title) {
+  std::printf("%d\n", GetDlgCtrlID(Focused(Required(title))));
+  return 0;
+}
+
+int Number(const wchar_t* text) { return _wtoi(text); }
+
+// The verbs, with how many arguments each takes (at least, at most) and what it does with them.
+struct Verb {
+  const wchar_t* name;
+  int fewest;
+  int most;
+  int (*run)(wchar_t** a, int count);
+};
+
+constexpr Verb kVerbs[] = {
+    {L"wait", 2, 2, [](wchar_t** a, int) { return WaitFor(nullptr, a[0], Number(a[1])) ? 0 : 1; }},
+    {L"gone", 2, 2, [](wchar_t** a, int) { return Gone(a[0], Number(a[1])); }},
+    {L"dump", 1, 1, [](wchar_t** a, int) { return Dump(Required(a[0])); }},
+    {L"text", 3, 3, [](wchar_t** a, int) { return Text(a[0], a[1], a[2]); }},
+    {L"focus", 1, 1, [](wchar_t** a, int) { return Focus(a[0]); }},
+    {L"key", 2, 2, [](wchar_t** a, int) { return Key(Required(a[0]), a[1]); }},
+    {L"click", 2, 3,
+     [](wchar_t** a, int count) { return Click(a[0], a[1], count == 3 ? Number(a[2]) : 1); }},
+    {L"count", 1, 1, [](wchar_t** a, int) { return Count(a[0]); }},
+    {L"clickall", 2, 2, [](wchar_t** a, int) { return ClickAll(a[0], a[1]); }},
+    {L"lock", 2, 2, [](wchar_t** a, int) { return Lock(a[0], Number(a[1]), false); }},
+    {L"edit", 2, 2, [](wchar_t** a, int) { return Lock(a[0], Number(a[1]), true); }},
+    {L"close", 1, 1,
+     [](wchar_t** a, int) {
+       PostMessageW(Required(a[0]), WM_SYSCOMMAND, SC_CLOSE, 0);
+       return 0;
+     }},
+    {L"msgbox", 1, 1, [](wchar_t** a, int) { return MessageBoxReport(Number(a[0])); }},
+    {L"waitbox", 1, 1,
+     [](wchar_t** a, int) { return WaitFor(L"#32770", nullptr, Number(a[0])) ? 0 : 1; }},
+    {L"start", 3, 3, [](wchar_t** a, int) { return TimeStart(a[0], a[1], Number(a[2]), false); }},
+    {L"measure", 3, 3, [](wchar_t** a, int) { return TimeStart(a[0], a[1], Number(a[2]), true); }},
+    {L"clickwait", 4, 4,
+     [](wchar_t** a, int) { return TimeClick(Control(Required(a[0]), a[1]), a[2], Number(a[3])); }},
+    {L"settle", 1, 1, [](wchar_t** a, int) { return Settle(Number(a[0])); }},
+    {L"bits", 0, 0, [](wchar_t**, int) { return Bits(); }},
+    {L"loadlib", 1, 1, [](wchar_t** a, int) { return LoadLibraryW(a[0]) ? 0 : 1; }},
+    {L"fit", 1, 2,
+     [](wchar_t** a, int count) { return Fit(Required(a[0]), count == 2 ? a[1] : nullptr); }},
+    {L"dpi", 2, 2, [](wchar_t** a, int) { return ChangeDpi(Required(a[0]), Number(a[1])); }},
+    {L"lines", 2, 2, [](wchar_t** a, int) { return LineSpacing(Control(Required(a[0]), a[1])); }},
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 2) return 2;
   // Pixels as they are on the screen, whatever DPI Windows is set to.
   using SetAware = BOOL(WINAPI*)();
   if (const auto setAware = reinterpret_cast<SetAware>(reinterpret_cast<void*>(
           GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware")))) {
     setAware();
   }
-  const std::wstring command = argv[1];
-  if (command == L"msgbox" && argc == 3) return MessageBoxReport(_wtoi(argv[2]));
-  if (command == L"settle" && argc == 3) return Settle(_wtoi(argv[2]));
-  if (command == L"waitbox" && argc == 3) {
-    return WaitFor(L"#32770", nullptr, _wtoi(argv[2])) ? 0 : 1;
-  }
-  if (command == L"loadlib" && argc == 3) return LoadLibraryW(argv[2]) ? 0 : 1;
-  if (command == L"bits") {
-    std::printf("%d\n", static_cast<int>(sizeof(void*) * 8));
-    return 0;
-  }
-  if (argc < 3) return 2;
-  const wchar_t* title = argv[2];
-  if (command == L"wait" && argc == 4) return WaitFor(nullptr, title, _wtoi(argv[3])) ? 0 : 1;
-  if ((command == L"lock" || command == L"edit") && argc == 4) {
-    const bool edit = command == L"edit";
-    HANDLE file = CreateFileW(title, edit ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
-                              edit ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    std::printf("locked\n");
-    std::fflush(stdout);
-    Sleep(static_cast<DWORD>(_wtoi(argv[3])));
-    CloseHandle(file);
-    return 0;
-  }
-  if ((command == L"start" || command == L"measure") && argc == 5) {
-    return TimeStart(title, argv[3], _wtoi(argv[4]), command == L"measure");
-  }
-  if (command == L"gone" && argc == 4) {
-    for (int waited = 0; NextTop(nullptr, title); waited += 20) {
-      if (waited >= _wtoi(argv[3])) return 1;
-      Sleep(20);
+  if (argc < 2) return 2;
+  const int count = argc - 2;
+  for (const Verb& verb : kVerbs) {
+    if (std::wcscmp(argv[1], verb.name) == 0 && count >= verb.fewest && count <= verb.most) {
+      return verb.run(argv + 2, count);
     }
-    return 0;
   }
-  if (command == L"count") {
-    int windows = 0;
-    for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
-      ++windows;
-    }
-    std::printf("%d\n", windows);
-    return 0;
-  }
-  if (command == L"clickall" && argc == 4) {
-    for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
-      PostMessageW(Control(each, argv[3]), BM_CLICK, 0, 0);
-    }
-    return 0;
-  }
-  HWND window = Required(title);
-  if (command == L"dump") return Dump(window);
-  if (command == L"fit") return Fit(window, argc == 4 ? argv[3] : nullptr);
-  if (command == L"dpi" && argc == 4) return ChangeDpi(window, _wtoi(argv[3]));
-  if (command == L"lines" && argc == 4) return LineSpacing(Control(window, argv[3]));
-  if (command == L"focus") {
-    std::printf("%d\n", GetDlgCtrlID(Focused(window)));
-    return 0;
-  }
-  if (command == L"key" && argc == 4) return Key(window, argv[3]);
-  if (command == L"click" && (argc == 4 || argc == 5)) {
-    const int times = argc == 5 ? _wtoi(argv[4]) : 1;
-    for (int i = 0; i < times; ++i) PostMessageW(Control(window, argv[3]), BM_CLICK, 0, 0);
-    return 0;
-  }
-  if (command == L"close") {
-    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return 0;
-  }
-  if (command == L"clickwait" && argc == 6) {
-    return TimeClick(Control(window, argv[3]), argv[4], _wtoi(argv[5]));
-  }
-  if (command == L"text" && argc == 5) {
-    const std::string text = Utf8(TextOf(Control(window, argv[3])));
-    FILE* file = _wfopen(argv[4], L"wb");
-    if (!file) return 2;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
-    return 0;
-  }
+  std::fprintf(stderr, "no such verb, or not with %d arguments\n", count);
   return 2;
 }

@@ -5,16 +5,17 @@ import subprocess
 import time
 
 from disccase import BROWSER_FOLDER, HTML_EXTENSIONS, BrowserCase
-from winetest import CMD_ACCEPT, TEXT1, TITLE, TOOLS, wait_exit, windows_path
+from observer_client import CMD_ACCEPT, TEXT1, TITLE
+from wineprefix import TOOLS, wait_exit, windows_path
 
 ENVIRONMENT_KEY = r"HKCU\Environment"
 
 
-class Hostile(BrowserCase):
+class TestHostile(BrowserCase):
     def text_of_licence(self, licence):
         disc = self.make_disc(name=f"disc{len(self.processes)}", licence=licence)
         process = self.start_and_wait(disc)
-        text = self.wine.control_text(TEXT1, self.root / "text.out")
+        text = self.observer.control_text(TEXT1, self.root / "text.out")
         self.assertEqual(self.decline(process), 1)
         return text
 
@@ -61,7 +62,8 @@ class Hostile(BrowserCase):
         subprocess.run(["wine", "cmd", "/c", "attrib", "+h", "+s", windows_path(disc / name)],
                        env=self.wine.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.assertEqual(self.accept(disc), 0)
-        self.assertEqual(self.only_start()["cmdline"], f' -nohome "{windows_path(disc)}\\{name}"')
+        page = f"{windows_path(disc)}\\{name}"
+        self.assertEqual(self.only_start()["argv"], ["", "-nohome", page])
 
     def test_a_path_longer_than_260_characters_is_handed_on_whole(self):
         deep = self.root
@@ -71,13 +73,13 @@ class Hostile(BrowserCase):
         page = f"{windows_path(disc)}\\index.htm"
         self.assertGreater(len(page), 260)
         self.assertEqual(self.accept(disc), 0)
-        self.assertEqual(self.only_start()["cmdline"], f' -nohome "{page}"')
+        self.assertEqual(self.only_start()["argv"], ["", "-nohome", page])
 
     def test_a_folder_gone_before_the_click_is_reported(self):
         disc = self.make_disc(files=["index.htm"])
         process = self.start_and_wait(disc)
         disc.rename(self.root / "moved")
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.expect_report(process, f'Could not read the folder "{windows_path(disc)}".')
         self.assertEqual(self.started_in_the_end(), [])
 
@@ -104,7 +106,7 @@ class Hostile(BrowserCase):
             self.wine.reg_delete(rf"HKLM\Software\Classes\{extension}")
         disc = self.make_disc(files=["index.htm"])
         process = self.start_and_wait(disc)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         # 1155: no program is associated; the shell's own code 31 would read as a broken device.
         self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".\r\n\r\n'
                            "Error 1155: ")
@@ -114,9 +116,9 @@ class Hostile(BrowserCase):
         first, second = (self.make_disc(name=n, files=["index.htm"]) for n in ("one", "two"))
         processes = [self.start_and_wait(first), self.start(second)]
         deadline = time.monotonic() + 15
-        while self.wine.inspect("count", TITLE)[1].strip() != "2" and time.monotonic() < deadline:
+        while self.observer.inspect("count", TITLE)[1].strip() != "2" and time.monotonic() < deadline:
             time.sleep(0.1)
-        self.wine.inspect("clickall", TITLE, CMD_ACCEPT)
+        self.observer.inspect("clickall", TITLE, CMD_ACCEPT)
         self.assertEqual([wait_exit(p) for p in processes], [0, 0])
         pages = sorted(record["cmdline"] for record in self.started_in_the_end())
         self.assertEqual(pages, sorted(f" -nohome {windows_path(d)}\\index.htm" for d in (first, second)))

@@ -1,10 +1,10 @@
 """The licence and the window in the reader's own language, chosen from the user's locale with no
 configuration."""
 
-import winetest
 from disccase import DiscCase
-from winetest import (CMD_ACCEPT, CMD_CANCEL, LABEL1, TEXT1, TITLE, WINDOW, parse_dump,
-                      parse_report, wait_exit)
+from observer_client import (CMD_ACCEPT, CMD_CANCEL, LABEL1, TEXT1, TITLE, WINDOW, parse_dump,
+                             parse_report)
+from wineprefix import STAND_IN_FONTS, wait_exit
 
 ES_RIGHT, WS_EX_RTLREADING, WS_EX_LAYOUTRTL = 0x0002, 0x2000, 0x00400000
 LICENCES = {
@@ -51,7 +51,7 @@ def under(locale):
     return {"LC_ALL": locale, "LANG": locale}
 
 
-class LicenceLanguage(DiscCase):
+class TestLicenceLanguage(DiscCase):
     def disc_with_licences(self, name, licences=LICENCES):
         disc = self.make_disc(name=name, licence=None)
         for file_name, text in licences.items():
@@ -63,7 +63,7 @@ class LicenceLanguage(DiscCase):
         language; the window is declined afterwards."""
         disc = self.disc_with_licences(f"{locale.split('.')[0]}-{len(self.processes)}", licences)
         process = self.start_and_wait(disc, env=under(locale))
-        controls = parse_dump(self.wine.inspect("dump", WINDOW)[1])
+        controls = parse_dump(self.observer.inspect("dump", WINDOW)[1])
         self.assertEqual(self.decline(process), 1)
         return controls
 
@@ -121,7 +121,7 @@ class LicenceLanguage(DiscCase):
     def test_a_missing_licence_is_reported_in_the_users_language(self):
         disc = self.make_disc(licence=None)
         process = self.start(disc, env=under("de_DE.UTF-8"))
-        code, report = self.wine.inspect("msgbox", 15000)
+        code, report = self.observer.inspect("msgbox", 15000)
         self.assertEqual(code, 0, "no error box appeared")
         report = parse_report(report)
         self.assertEqual(report["caption"], GERMAN["window"])
@@ -136,7 +136,7 @@ class LicenceLanguage(DiscCase):
         has no letters for a script, a font of the machine with them stands in at the same size:
         DejaVu Sans for Arabic and Hebrew (wider than Windows' Tahoma and Segoe UI), Droid Sans
         Fallback for Chinese, Japanese and Korean."""
-        languages = list(LOCALES) if winetest.ARCH == "win32" else ["en", "de", "ja", "ar"]
+        languages = list(LOCALES) if self.arch == "win32" else ["en", "de", "ja", "ar"]
         licences = {f"License.{tag}.txt": tag for tag in LOCALES if tag != "en"}
         licences["License.txt"] = "en"
         disc = self.disc_with_licences("all", licences)
@@ -148,13 +148,13 @@ class LicenceLanguage(DiscCase):
     def assert_fits(self, disc, tag, dpi):
         with self.subTest(language=tag, dpi=dpi):
             process = self.start_and_wait(disc, env=under(LOCALES[tag] + ".UTF-8"))
-            stand_in = winetest.STAND_IN_FONTS.get(SCRIPTS.get(tag))
-            code, measured = self.wine.inspect("fit", WINDOW, *([stand_in] if stand_in else []))
+            stand_in = STAND_IN_FONTS.get(SCRIPTS.get(tag))
+            code, measured = self.observer.inspect("fit", WINDOW, *([stand_in] if stand_in else []))
             # Ended rather than declined: an orderly close waits a second for the X server here,
             # and declining is tested elsewhere.
             process.kill()
             process.wait()
-            self.assertEqual(self.wine.inspect("gone", WINDOW, 10000)[0], 0)
+            self.assertEqual(self.observer.inspect("gone", WINDOW, 10000)[0], 0)
             self.assertEqual(code, 0)
             lines = measured.splitlines()
             # The window was in the language meant, at the DPI meant.

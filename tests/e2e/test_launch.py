@@ -2,9 +2,10 @@
 import shutil
 
 from disccase import BROWSER_FOLDER, BrowserCase
-from winetest import CMD_ACCEPT, TITLE, TOOLS, windows_path
+from observer_client import CMD_ACCEPT, TITLE
+from wineprefix import BUILD, TOOLS, wait_exit, windows_path
 
-class Acceptance(BrowserCase):
+class TestAcceptance(BrowserCase):
     def test_an_index_page_opens_in_the_default_browser_with_its_prefix(self):
         disc = self.make_disc(files=["index.htm", "readme.txt"])
         self.assertEqual(self.accept(disc), 0)
@@ -23,8 +24,14 @@ class Acceptance(BrowserCase):
     def test_a_folder_with_blanks_and_foreign_letters_reaches_the_browser_intact(self):
         disc = self.make_disc(name="Disc Ünïcødé 許可 & (1)", files=["index ü.htm"])
         self.assertEqual(self.accept(disc), 0)
-        self.assertEqual(self.only_start()["cmdline"],
-                         f' -nohome "{windows_path(disc)}\\index ü.htm"')
+        page = f"{windows_path(disc)}\\index ü.htm"
+        self.assertEqual(self.only_start()["argv"], ["", "-nohome", page])
+
+    def test_every_page_reaches_the_browser_as_one_argument_as_windows_splits_it(self):
+        # The program's command lines for many browsers, folders and names, split by Windows'
+        # own CommandLineToArgvW.
+        tool = self.wine.start_program(BUILD / self.arch / "command_lines.exe", self.root, self.arch)
+        self.assertEqual(wait_exit(tool, timeout=60), 0)
 
     def test_splash_starts_by_its_full_path_in_the_discs_folder(self):
         disc = self.make_disc()
@@ -69,6 +76,6 @@ class Acceptance(BrowserCase):
         self.use_a_browser_that_is_not_there()
         disc = self.make_disc(files=["index.htm"])
         process = self.start_and_wait(disc)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".')
         self.assertEqual(self.started_in_the_end(), [])

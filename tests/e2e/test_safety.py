@@ -5,9 +5,8 @@ import subprocess
 import time
 
 from disccase import HTML_EXTENSIONS, BrowserCase
-from winetest import (BUILD, CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, TOOLS, WINDOW, parse_dump,
-                      parse_report, wait_exit, windows_path)
-import winetest
+from observer_client import CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, WINDOW, parse_dump, parse_report
+from wineprefix import BUILD, TOOLS, wait_exit, windows_path
 
 # DLLs that Windows looks for beside the program, or that system DLLs load by bare name; none of
 # them is a KnownDLL. version.dll is left out: Wine loads it for its own start-up before the
@@ -17,12 +16,12 @@ PLANTED = ("uxtheme", "dwmapi", "propsys", "cryptbase", "userenv", "apphelp", "o
            "msimg32", "comctl32")
 
 
-class Safety(BrowserCase):
+class TestSafety(BrowserCase):
     def test_dlls_planted_beside_the_program_or_in_the_current_directory_never_load(self):
         disc = self.make_disc(files=["index.htm"])
         elsewhere = self.root / "elsewhere"
         elsewhere.mkdir()
-        recorder = BUILD / winetest.ARCH / "recorder.dll"
+        recorder = BUILD / self.arch / "recorder.dll"
         for folder in (disc, elsewhere):
             for name in PLANTED:
                 shutil.copy(recorder, folder / f"{name}.dll")
@@ -32,15 +31,15 @@ class Safety(BrowserCase):
         overrides = "mscoree,mshtml=;" + ",".join(PLANTED) + "=n,b"
         process = self.start(disc, cwd=elsewhere,
                              env={"WINEDLLOVERRIDES": overrides, "DISCGATE_LOADED_LOG": str(loaded)})
-        self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.assertTrue(self.observer.wait_window(), "the agreement window did not appear")
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.assertEqual(wait_exit(process), 0)
         self.assertEqual(len(self.started_in_the_end()), 1)
         # The same planted DLLs, overrides and folders do load into a program that does not
         # restrict its search: else this test would pass also if they never loaded anywhere.
         loader = disc / "loader.exe"
-        shutil.copy(BUILD / winetest.ARCH / "observer.exe", loader)
-        control = self.wine.start_program(loader, elsewhere, {
+        shutil.copy(BUILD / self.arch / "observer.exe", loader)
+        control = self.wine.start_program(loader, elsewhere, self.arch, {
             "WINEDLLOVERRIDES": overrides, "DISCGATE_LOADED_LOG": str(loaded)},
             args=["loadlib", "dwmapi.dll"])
         self.assertEqual(wait_exit(control), 0)
@@ -52,23 +51,23 @@ class Safety(BrowserCase):
     def faulty_disc(self):
         """A disc with the build that fails where the environment's DISCGATE_PLANTED_FAULT says."""
         disc = self.make_disc(files=["index.htm"])
-        shutil.copy(BUILD / winetest.ARCH / "discgate-faulty.exe", disc / "discgate.exe")
+        shutil.copy(BUILD / self.arch / "discgate-faulty.exe", disc / "discgate.exe")
         return disc
 
     def test_a_window_that_fails_while_it_is_made_is_reported_until_answered(self):
         process = self.start(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "control"})
-        self.assertEqual(self.wine.inspect("waitbox", 15000)[0], 0, "no error box appeared")
+        self.assertEqual(self.observer.inspect("waitbox", 15000)[0], 0, "no error box appeared")
         time.sleep(1)
         self.assertIsNone(process.poll(), "the report closed before it was answered")
         self.expect_report(process, "Could not create the window.")
 
     def test_nothing_can_be_pressed_while_the_unrecoverable_error_shows(self):
         process = self.start_and_wait(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "terminate"})
-        self.wine.inspect("click", WINDOW, CMD_CANCEL)
-        self.assertEqual(self.wine.inspect("waitbox", 15000)[0], 0, "no error box appeared")
-        window = parse_dump(self.wine.inspect("dump", WINDOW)[1])["window"]
+        self.observer.inspect("click", WINDOW, CMD_CANCEL)
+        self.assertEqual(self.observer.inspect("waitbox", 15000)[0], 0, "no error box appeared")
+        window = parse_dump(self.observer.inspect("dump", WINDOW)[1])["window"]
         self.assertTrue(int(window["style"], 16) & WS_DISABLED, "the window takes input")
-        code, report = self.wine.inspect("msgbox", 5000)
+        code, report = self.observer.inspect("msgbox", 5000)
         self.assertEqual(parse_report(report).get("text"),
                          "The program met an error it cannot recover from, and ends now.")
         self.assertEqual(wait_exit(process), 2)
@@ -81,7 +80,7 @@ class Safety(BrowserCase):
         # It would record being started, as the stand-in browser does.
         shutil.copy(TOOLS / "fakebrowser.exe", disc / "index.exe")
         process = self.start_and_wait(disc)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         text = self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.exe".')
         self.assertIn("Error 1155: ", text)  # no program is associated, said as such
         self.assertEqual(self.started_in_the_end(), [])
@@ -90,7 +89,7 @@ class Safety(BrowserCase):
         disc = self.make_disc()
         (disc / "splash.exe").write_bytes(b"not a program at all" * 10)
         process = self.start_and_wait(disc)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         text = self.expect_report(process, f'Could not start "{windows_path(disc)}\\splash.exe".')
         self.assertRegex(text, r"\r\n\r\nError [1-9]\d*: ")
         self.assertNotRegex(text, r"%\d")
@@ -101,19 +100,19 @@ class Safety(BrowserCase):
         self.use_a_browser_that_is_not_there()
         disc = self.make_disc(files=["index.htm"])
         process = self.start_and_wait(disc)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
-        code, _ = self.wine.inspect("waitbox", 15000)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
+        code, _ = self.observer.inspect("waitbox", 15000)
         self.assertEqual(code, 0, "no error box appeared")
         # A second accept, a decline and a close from the task bar, all while the report shows.
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
-        self.wine.inspect("click", TITLE, CMD_CANCEL)
-        self.wine.inspect("close", TITLE)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
+        self.observer.inspect("click", TITLE, CMD_CANCEL)
+        self.observer.inspect("close", TITLE)
         self.assertIsNone(process.poll(), "the program ended before its report was answered")
-        code, report = self.wine.inspect("msgbox", 5000)
+        code, report = self.observer.inspect("msgbox", 5000)
         self.assertEqual(code, 0)
         self.assertTrue(parse_report(report).get("text", "").startswith("Could not open"))
         self.assertEqual(wait_exit(process), 2)
-        self.assertNotEqual(self.wine.inspect("msgbox", 1000)[0], 0, "a second report appeared")
+        self.assertNotEqual(self.observer.inspect("msgbox", 1000)[0], 0, "a second report appeared")
         self.assertEqual(self.started_in_the_end(), [])
 
     def test_a_licence_held_open_by_an_editor_is_still_shown(self):
@@ -124,7 +123,7 @@ class Safety(BrowserCase):
         try:
             self.assertEqual(editor.stdout.readline().strip(), b"locked")
             process = self.start_and_wait(disc)
-            self.assertEqual(self.wine.control_text(TEXT1, self.root / "text.out"), "being edited")
+            self.assertEqual(self.observer.control_text(TEXT1, self.root / "text.out"), "being edited")
             self.assertEqual(self.decline(process), 1)
         finally:
             editor.kill()

@@ -2,8 +2,9 @@
 import time
 
 from disccase import DiscCase, SAMPLE_LICENCE
-from winetest import (CMD_ACCEPT, CMD_CANCEL, LABEL1, LBL_LANGUAGE_PATH, TEXT1, TITLE, WINDOW,
-                      parse_dump, parse_report, wait_exit, windows_path)
+from observer_client import (CMD_ACCEPT, CMD_CANCEL, LABEL1, LBL_LANGUAGE_PATH, TEXT1, TITLE,
+                             WINDOW, parse_dump, parse_report)
+from wineprefix import wait_exit, windows_path
 
 WS_VISIBLE, WS_VSCROLL, WS_HSCROLL, WS_TABSTOP = 0x10000000, 0x00200000, 0x00100000, 0x00010000
 WS_OVERLAPPEDWINDOW = 0x00CF0000
@@ -16,18 +17,18 @@ AT_144_DPI = {LABEL1: "36,24,530,50", TEXT1: "24,84,554,182", CMD_CANCEL: "36,31
               CMD_ACCEPT: "336,312,242,50", LBL_LANGUAGE_PATH: "132,276,326,26"}
 
 
-class AgreementWindow(DiscCase):
+class TestAgreementWindow(DiscCase):
     def dump(self):
-        return parse_dump(self.wine.inspect("dump", TITLE)[1])
+        return parse_dump(self.observer.inspect("dump", TITLE)[1])
 
     def text_of(self, control):
-        return self.wine.control_text(control, self.root / "text.out")
+        return self.observer.control_text(control, self.root / "text.out")
 
     def focus(self):
-        return int(self.wine.inspect("focus", TITLE)[1])
+        return int(self.observer.inspect("focus", TITLE)[1])
 
     def key(self, name):
-        self.wine.inspect("key", TITLE, name)
+        self.observer.inspect("key", TITLE, name)
         time.sleep(0.2)
 
     def test_window_has_its_caption_controls_and_layout_at_96_dpi(self):
@@ -63,7 +64,7 @@ class AgreementWindow(DiscCase):
         self.assertEqual(self.decline(process), 1)
 
     def line_spacing(self):
-        code, spacing = self.wine.inspect("lines", WINDOW, TEXT1)
+        code, spacing = self.observer.inspect("lines", WINDOW, TEXT1)
         self.assertEqual(code, 0)
         return int(spacing)
 
@@ -85,7 +86,7 @@ class AgreementWindow(DiscCase):
         process = self.start_and_wait(self.make_disc(licence=licence))
         spacing_at_96 = self.line_spacing()
 
-        self.assertEqual(self.wine.inspect("dpi", WINDOW, 144)[0], 0)
+        self.assertEqual(self.observer.inspect("dpi", WINDOW, 144)[0], 0)
         controls = self.dump()
         for control, rect in AT_144_DPI.items():
             self.assertEqual(controls[control]["rect"], rect, control)
@@ -132,7 +133,7 @@ class AgreementWindow(DiscCase):
         process = self.start_and_wait(disc)
         self.key("escape")
         self.key("return")
-        self.assertTrue(self.wine.wait_window(100), "Esc or Enter closed the window")
+        self.assertTrue(self.observer.wait_window(100), "Esc or Enter closed the window")
         self.assertIsNone(process.poll())
         self.assertEqual(self.text_of(TEXT1), "\r\n" + SAMPLE_LICENCE.decode().replace(
             "\r\n", "\n").replace("\n", "\r\n"))
@@ -155,7 +156,7 @@ class AgreementWindow(DiscCase):
         before = sorted(p.name for p in temp.iterdir())
         self.assertEqual(self.decline(self.start_and_wait(disc)), 1)
         process = self.start_and_wait(disc)
-        self.wine.inspect("close", TITLE)
+        self.observer.inspect("close", TITLE)
         self.assertEqual(wait_exit(process), 1)
         self.assertEqual(sorted(p.name for p in temp.iterdir()), before)
         self.assertEqual(sorted(p.name for p in disc.iterdir()),
@@ -165,7 +166,7 @@ class AgreementWindow(DiscCase):
     def test_a_missing_licence_is_reported_with_its_error_and_exit_code_2(self):
         disc = self.make_disc(licence=None)
         process = self.start(disc)
-        code, report = self.wine.inspect("msgbox", 15000)
+        code, report = self.observer.inspect("msgbox", 15000)
         self.assertEqual(code, 0, "no error box appeared")
         report = parse_report(report)
         self.assertEqual(report["caption"], TITLE)

@@ -5,7 +5,6 @@
 #include "launcher/browser_args.h"
 #include "launcher/paths.h"
 #include "platform/shell_codes.h"
-#include "tests/unit/crt_command_line.h"
 #include "tests/unit/fake_platform.h"
 
 namespace discgate {
@@ -31,39 +30,6 @@ TEST(BrowserArgs, TheCommandLineIsThePrefixThenThePageQuotedOnlyWhenItHoldsBlank
             " -nohome \"E:\\My Disc\\index.htm\"");
   EXPECT_EQ(BrowserCommandLine(ie, "E:\\tab\there.htm"), " -nohome \"E:\\tab\there.htm\"");
   EXPECT_EQ(BrowserCommandLine(ie, "E:\\a&b(1)\\index.htm"), " -nohome E:\\a&b(1)\\index.htm");
-}
-
-TEST(BrowserArgs, TheBrowserReceivesItsPrefixWordsAndThenThePageAsOneArgumentUnchanged) {
-  // Split as the browser's C runtime splits it; the command line begins with a blank, so the
-  // program name it sees is empty.
-  const struct {
-    const char* browser;
-    std::vector<std::string> words;
-  } browsers[] = {{"C:\\IE\\IEXPLORE.EXE", {"-nohome"}},
-                  {"C:\\NETSCAPE.EXE", {}},
-                  {"C:\\netscp.exe", {"-url"}},
-                  {"C:\\Firefox\\firefox.exe", {}}};
-  const char* folders[] = {"E:\\",
-                           "E:\\setup",
-                           "E:\\My Disc",
-                           "\\\\server\\share\\a b\\",
-                           "E:\\a\\\\ b\\",
-                           "E:\\tab\there",
-                           "E:\\& ^%!',;=()[]{}~ \xC3\x9C"};
-  const char* names[] = {"index.htm", "index \xC3\xBC.htm", "Index", "index  two.htm"};
-  for (const auto& browser : browsers) {
-    for (const char* folder : folders) {
-      for (const char* name : names) {
-        const std::string page = JoinPath(folder, name);
-        std::vector<std::string> expected{""};
-        expected.insert(expected.end(), browser.words.begin(), browser.words.end());
-        expected.push_back(page);
-        EXPECT_EQ(testing::SplitLikeTheCRuntime(BrowserCommandLine(browser.browser, page)),
-                  expected)
-            << page;
-      }
-    }
-  }
 }
 
 TEST(FindBrowser, AsksAboutAProbeThatExistsAndLeavesNoneBehind) {

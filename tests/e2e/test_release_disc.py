@@ -1,19 +1,24 @@
 """The release as a disc author ships it, started under Wine: the signed program still shows its
-window, a program built with the author's product names it in every caption, and the sample image, extracted as Windows reads it and mapped as a drive of its own the
-way a CD is, opens its start page from the drive's root."""
+window, a program built with the author's product names it in every caption, and the sample image,
+extracted as Windows reads it and mapped as a drive of its own the way a CD is, opens its start
+page from the drive's root. The release tests (tests/release) make what these start."""
 import os
 import shutil
 import subprocess
 import zipfile
 
 from disccase import BrowserCase
-from winetest import BUILD, CMD_ACCEPT, PREFIX, TEXT1, TITLE, WINDOW, parse_dump, wait_exit
+from observer_client import CMD_ACCEPT, TEXT1, TITLE, WINDOW, parse_dump
+from wineprefix import BUILD, PREFIX, wait_exit
 
 VERSION = (BUILD.parent / "VERSION").read_text().strip()
 DRIVE = "x:"
 
 
-class Release(BrowserCase):
+class TestRelease(BrowserCase):
+    # The release packs the 32-bit program.
+    ARCHES = ("win32",)
+
     def tearDown(self):
         super().tearDown()
         (PREFIX / "dosdevices" / DRIVE).unlink(missing_ok=True)
@@ -33,7 +38,7 @@ class Release(BrowserCase):
         for locale, caption in (("en_US.UTF-8", "Atlas Suite 7 License Agreement"),
                                 ("de_DE.UTF-8", "Atlas Suite 7 Lizenzvereinbarung")):
             process = self.start_and_wait(disc, env={"LC_ALL": locale, "LANG": locale})
-            window = parse_dump(self.wine.inspect("dump", WINDOW)[1])["window"]
+            window = parse_dump(self.observer.inspect("dump", WINDOW)[1])["window"]
             self.assertEqual(window["text"], caption)
             self.assertEqual(self.decline(process), 1)
 
@@ -45,12 +50,12 @@ class Release(BrowserCase):
                         "-extract", "/", str(disc)], check=True, capture_output=True)
         subprocess.run(["chmod", "-R", "u+w", str(disc)], check=True)
         os.symlink(disc, PREFIX / "dosdevices" / DRIVE)
-        process = self.wine.start_program("X:\\discgate.exe", disc,
+        process = self.wine.start_program("X:\\discgate.exe", disc, self.arch,
                                           {"DISCGATE_STARTED_LOG": str(self.started_log)})
         self.processes.append(process)
-        self.assertTrue(self.wine.wait_window(), "the agreement window did not appear")
+        self.assertTrue(self.observer.wait_window(), "the agreement window did not appear")
         licence = (disc / "License.txt").read_bytes().decode()
-        self.assertEqual(self.wine.control_text(TEXT1, self.root / "text.out"), licence)
-        self.wine.inspect("click", TITLE, CMD_ACCEPT)
+        self.assertEqual(self.observer.control_text(TEXT1, self.root / "text.out"), licence)
+        self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.assertEqual(wait_exit(process), 0)
         self.assertEqual(self.only_start()["cmdline"], " -nohome X:\\index.htm")

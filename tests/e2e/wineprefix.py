@@ -1,46 +1,35 @@
-"""The end-to-end rig: the real discgate.exe under Wine on a private Xvfb display.
-
-The suite runs once for each build: `ARCH` names the one under test, "win32" (the program users
-get) or "win64". One Wine prefix and one X server serve every test of both runs; both are started
-on first use and ended by their pids (and `wineserver -k`) when the run is over.
+"""The Wine side of the end-to-end rig: a Wine prefix in the build tree that runs the 32-bit and the
+64-bit program, on a private Xvfb display (or a given one), its registry, and the programs started
+in it. The tests' fixtures (conftest.py) start one for the whole run and end it by its pids and
+`wineserver -k`.
 """
-import atexit
 import contextlib
 import os
 import shutil
 import subprocess
-import tempfile
 import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build"
+WORK = BUILD / "e2e"
+PREFIX = WORK / "prefix"
 # The stand-in browser and the observer work from outside the program, so one build of them serves
 # both runs.
 TOOLS = BUILD / "win64"
-WORK = BUILD / "e2e"
-PREFIX = WORK / "prefix"
-TITLE = "Orvel Software License Agreement"
+ARCHES = ("win32", "win64")
 # Fonts of the machine that stand in for Windows' own where Wine's interface font lacks a script's
 # letters: Debian's fonts-droid-fallback for Chinese, Japanese and Korean, fonts-dejavu-core for
 # Arabic and Hebrew; and the faces of Wine's they stand in for.
 STAND_IN_FONTS = {"cjk": "Droid Sans Fallback", "rtl": "DejaVu Sans"}
 REPLACED_FACES = {"cjk": ("MS UI Gothic", "SimSun", "PMingLiU", "Gulim"), "rtl": ("Tahoma",)}
-# The agreement window whatever language its title is in, as the observer finds it.
-WINDOW = "class:discgate.Form1"
-
-# Control ids of the agreement window.
-LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT, LBL_LANGUAGE_PATH = 100, 101, 102, 103, 104
-
-ARCHES = ("win32", "win64")
-ARCH = os.environ.get("DISCGATE_ARCH", "win32")
 
 
-def program(arch=None):
-    """The program under test: the build for `arch`, by default the one this run tests. With
-    DISCGATE_BUILDS=folder, the suite tests folder/win32/discgate.exe and folder/win64/discgate.exe
-    instead: a build from another commit, or one broken on purpose to see a test fail."""
-    return Path(os.environ.get("DISCGATE_BUILDS", BUILD)) / (arch or ARCH) / "discgate.exe"
+def program(arch):
+    """The program under test for `arch`. With DISCGATE_BUILDS=folder, the suite tests
+    folder/win32/discgate.exe and folder/win64/discgate.exe instead: a build from another commit,
+    or one broken on purpose to see a test fail."""
+    return Path(os.environ.get("DISCGATE_BUILDS", BUILD)) / arch / "discgate.exe"
 
 
 def wine64_loader():
@@ -94,7 +83,6 @@ class Session:
         # A program that crashes ends at once, with a backtrace, instead of waiting behind Wine's
         # crash dialog for someone to answer it: the test fails then, and the next one starts clean.
         self.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", 0, "REG_DWORD")
-        atexit.register(self.stop)
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -182,89 +170,16 @@ class Session:
         return PREFIX / "drive_c"
 
     # The program under test and the observer.
-    def start_program(self, exe, cwd, extra_env=None, arch=None, args=()):
+    def start_program(self, exe, cwd, arch, extra_env=None, args=()):
         env = dict(self.env, **(extra_env or {}))
-        loader = self._wine64 if (arch or ARCH) == "win64" else "wine"
+        loader = self._wine64 if arch == "win64" else "wine"
         return subprocess.Popen([loader, str(exe), *args], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def inspect(self, *args, timeout=60, cwd=None, extra_env=None):
-        # Output goes to a file, not a pipe: a program the observer starts would inherit the pipe
-        # and hold it open long after the observer is done.
-        with tempfile.TemporaryFile(dir=WORK) as output, tempfile.TemporaryFile(dir=WORK) as errors:
-            result = subprocess.run(["wine", str(TOOLS / "observer.exe"), *map(str, args)],
-                                    env=dict(self.env, **(extra_env or {})), cwd=cwd,
-                                    stdout=output, stderr=errors, timeout=timeout)
-            output.seek(0)
-            errors.seek(0)
-            self.last_errors = errors.read().decode("utf-8", "replace")
-            return result.returncode, output.read().decode("utf-8", "replace")
-
-    def control_text(self, control, out):
-        """A control's whole text. Reading changes nothing, so a read that Wine itself failed to
-        start is tried once more; what it printed is shown."""
-        for _ in range(2):
-            code, _ = self.inspect("text", WINDOW, control, out)
-            if code == 0:
-                return Path(out).read_bytes().decode("utf-8")
-            print(f"observer text exited {code}: {self.last_errors.strip()[-500:]}")
-        raise AssertionError("the control's text could not be read")
-
-    def wait_window(self, timeout_ms=15000):
-        return self.inspect("wait", WINDOW, timeout_ms)[0] == 0
-
-    def settle(self, timeout_ms=15000):
-        """Waits until every program started in the prefix has ended; fails when one keeps
-        running, since what it would record cannot be known."""
-        code, others = self.inspect("settle", timeout_ms)
-        if code != 0:
-            raise AssertionError(f"programs still running in the prefix: {others.strip()}")
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
 
-
-_session = None
-
-
-def session():
-    global _session
-    if _session is None:
-        _session = Session()
-        _session.start()
-    return _session
-
-
-def unescape(text):
-    """Undoes the observer's escaping of backslashes and line breaks."""
-    out, chars = [], iter(text)
-    for c in chars:
-        if c == "\\":
-            c = {"r": "\r", "n": "\n"}.get(next(chars, ""), "\\")
-        out.append(c)
-    return "".join(out)
-
-
-def parse_report(text):
-    """The observer's report of a message box as {"caption": ..., "text": ...}."""
-    fields = dict(line.split("=", 1) for line in text.splitlines() if "=" in line)
-    return {key: unescape(value) for key, value in fields.items()}
-
-
-def parse_dump(text):
-    """The observer's dump as {"window": {...}, id: {...}} of its key=value fields."""
-    controls = {}
-    for line in text.splitlines():
-        kind, _, rest = line.partition(" ")
-        head, _, control_text = rest.partition(" text=")
-        fields = dict(part.split("=", 1) for part in head.split())
-        fields["text"] = unescape(control_text)
-        if kind == "window":
-            controls["window"] = fields
-        elif kind == "child":
-            controls[int(fields["id"])] = fields
-    return controls
 
 
 def wait_exit(process, timeout=30):

@@ -6,7 +6,7 @@ import time
 
 from disccase import HTML_EXTENSIONS, BrowserCase
 from observer_client import CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, WINDOW, parse_dump, parse_report
-from wineprefix import BUILD, TOOLS, wait_exit, windows_path
+from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path
 
 # DLLs that Windows looks for beside the program, or that system DLLs load by bare name; none of
 # them is a KnownDLL. version.dll is left out: Wine loads it for its own start-up before the
@@ -51,7 +51,7 @@ class TestSafety(BrowserCase):
     def faulty_disc(self):
         """A disc with the build that fails where the environment's DISCGATE_PLANTED_FAULT says."""
         disc = self.make_disc(files=["index.htm"])
-        shutil.copy(BUILD / self.arch / "discgate-faulty.exe", disc / "discgate.exe")
+        shutil.copy(program(self.arch).with_name("discgate-faulty.exe"), disc / "discgate.exe")
         return disc
 
     def test_a_window_that_fails_while_it_is_made_is_reported_until_answered(self):

@@ -23,6 +23,8 @@ from wineprefix import BUILD, ROOT, Session, program, wait_exit  # noqa: E402
 
 # The readers the README's picture shows: the plain licence, then the German and the Arabic one,
 # with the script that Wine's interface font needs a stand-in for.
+# As large as the private display, so the desktop's coordinates are the screen's.
+DESKTOP = "1024x768"
 SCREENSHOT_LOCALES = (("en_US.UTF-8", None), ("de_DE.UTF-8", None), ("ar_EG.UTF-8", "rtl"))
 
 
@@ -65,7 +67,7 @@ def main():
         for locale, script in SCREENSHOT_LOCALES:
             picture = BUILD / f"screenshot-{locale.split('.')[0]}.png"
             fonts = session.interface_fonts(script) if script else contextlib.nullcontext()
-            with fonts:
+            with session.virtual_desktop(DESKTOP), fonts:
                 if not shoot(session, disc, arch, picture, {"LC_ALL": locale, "LANG": locale}):
                     return 1
             pictures.append(str(picture))
@@ -76,14 +78,16 @@ def main():
         return 0
 
     target = BUILD / "screenshot.png"
-    if not shoot(session, disc, arch, target, {}):
-        return 1
+    with session.virtual_desktop(DESKTOP):
+        if not shoot(session, disc, arch, target, {}):
+            return 1
     print(f"No display here: the window ran on Xvfb and its screenshot is {target}")
     return 0
 
 
 def shoot(session, disc, arch, target, env):
-    """A picture of the window's client area (without a window manager Wine draws no frame)."""
+    """A picture of the window with its frame and caption, which Wine's virtual desktop draws
+    where no window manager runs."""
     process = session.start_program(disc / "discgate.exe", disc, arch, env)
     if not Observer(session).wait_window():
         print("The agreement window did not appear.", file=sys.stderr)
@@ -91,7 +95,7 @@ def shoot(session, disc, arch, target, env):
         return False
     time.sleep(0.5)  # let the controls paint
     window = parse_dump(Observer(session).inspect("dump", WINDOW)[1])["window"]
-    x, y, width, height = window["screen"].split(",")
+    x, y, width, height = window["frame"].split(",")
     full = BUILD / "screen.png"
     session.screenshot(full)
     subprocess.run(["convert", str(full), "-crop", f"{width}x{height}+{x}+{y}", "+repage",

@@ -200,14 +200,16 @@ int Dump(HWND window) {
   POINT origin{};
   ClientToScreen(window, &origin);
   const RECT screen = OnScreen(window, true);
+  const RECT frame = OnScreen(window, false);
   std::printf(
       "window pid=%lu origin=%ld,%ld style=0x%08lx exstyle=0x%08lx client=%ld,%ld "
-      "screen=%ld,%ld,%ld,%ld text=%s\n",
+      "screen=%ld,%ld,%ld,%ld frame=%ld,%ld,%ld,%ld text=%s\n",
       static_cast<unsigned long>(pid), origin.x, origin.y,
       static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_STYLE)),
       static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), client.right,
       client.bottom, screen.left, screen.top, screen.right - screen.left,
-      screen.bottom - screen.top, Escaped(TextOf(window)).c_str());
+      screen.bottom - screen.top, frame.left, frame.top, frame.right - frame.left,
+      frame.bottom - frame.top, Escaped(TextOf(window)).c_str());
   EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
   return 0;
 }

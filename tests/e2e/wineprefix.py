@@ -76,13 +76,46 @@ class Session:
         if not (PREFIX / "system.reg").exists() or wrong_kind:
             shutil.rmtree(PREFIX, ignore_errors=True)
             self._quiet(["wineboot", "-i"], timeout=300)
+        self._start_server()
+        # A program that crashes ends at once, with a backtrace, instead of waiting behind Wine's
+        # crash dialog for someone to answer it: the test fails then, and the next one starts clean.
+        self.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", 0, "REG_DWORD")
+
+    def _start_server(self):
         # A server of our own, started alone: one started by a piped wine call would hold the pipe.
         self._server = subprocess.Popen(["wineserver", "-p"], env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self._quiet(["wine", "cmd", "/c", "exit"], timeout=120)  # warm up the server
-        # A program that crashes ends at once, with a backtrace, instead of waiting behind Wine's
-        # crash dialog for someone to answer it: the test fails then, and the next one starts clean.
-        self.reg_add(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog", 0, "REG_DWORD")
+
+    def _stop_server(self):
+        if self._server:
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=60)
+            self._server.wait(timeout=30)
+            self._server = None
+
+    @contextlib.contextmanager
+    def virtual_desktop(self, size):
+        """Programs started meanwhile run in a Wine virtual desktop of `size` ("1024x768"), which
+        draws their frames and captions where no window manager runs. The desktop is made when
+        the server starts, so the server starts anew on the way in and out."""
+        explorer = r"HKCU\Software\Wine\Explorer"
+        # The frame's caption buttons are drawn in Wine's Marlett, which a new prefix lacks.
+        marlett = Path("/usr/share/wine/fonts/marlett.ttf")
+        fonts = self.drive_c() / "windows" / "Fonts"
+        if marlett.exists() and not (fonts / marlett.name).exists():
+            shutil.copy(marlett, fonts / marlett.name)
+        self.reg_add(explorer, "Desktop", "Default")
+        self.reg_add(explorer + r"\Desktops", "Default", size)
+        self._stop_server()
+        self._start_server()
+        try:
+            yield
+        finally:
+            self.reg_delete(explorer + r"\Desktops")
+            self._quiet(["wine", "reg", "delete", explorer, "/v", "Desktop", "/f"])
+            self._stop_server()
+            self._start_server()
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -112,11 +145,7 @@ class Session:
         return False, f"a 32-bit test program did not run ({said})"
 
     def stop(self):
-        if self._server:
-            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL, timeout=60)
-            self._server.wait(timeout=30)
-            self._server = None
+        self._stop_server()
         if self._xvfb:
             self._xvfb.terminate()
             self._xvfb.wait(timeout=30)

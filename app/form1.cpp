@@ -7,11 +7,13 @@
 #include "app/error_report.h"
 #include "app/form1_layout.h"
 #include "app/planted_fault.h"
+#include "app/text_zoom.h"
 #include "app/resource.h"
 #include "app/twips.h"
 #include "launcher/acceptance.h"
 #include "launcher/out_of_memory.h"
 #include "launcher/start_up.h"
+#include "launcher/zoom.h"
 #include "platform/dpi_win.h"
 #include "platform/error_win.h"
 #include "platform/text_win.h"
@@ -111,6 +113,10 @@ int Form1::Run(int showCommand) {
   BOOL result;
   while ((result = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (result == -1) return kExitFailed;
+    if (m_zoom.Take(message)) {
+      ZoomText1();
+      continue;
+    }
     if (IsEscapeKey(message)) continue;
     // Tab moves between the controls as in a dialog box.
     if (m_hwnd && ::IsDialogMessageW(m_hwnd, &message)) continue;
@@ -228,23 +234,47 @@ Status Form1::CreateControls() {
 void Form1::ApplyDpi(int dpi) {
   m_dpi = dpi;
   UniqueFont messageFont = MessageFontForDpi(dpi);
-  UniqueFont text1Font(::CreateFontW(-FontPixelHeight(kText1FontSize, dpi), 0, 0, 0, FW_NORMAL,
-                                     FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, kText1FontFace));
+  UniqueFont text1Font = Text1Font(dpi);
   for (const ControlLayout& control : kForm1Controls) {
     const HWND child = ::GetDlgItem(m_hwnd, control.id);
     if (!child) continue;
     const PixelRect rect = ControlRect(control, dpi);
     ::SetWindowPos(child, nullptr, rect.left, rect.top, rect.width, rect.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    const HFONT font = control.kind == ControlKind::TextBox ? text1Font.get() : messageFont.get();
-    if (font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (control.kind == ControlKind::TextBox && text1Font) {
+      SetFontKeepingPlace(child, text1Font.get());
+    } else if (control.kind != ControlKind::TextBox && messageFont) {
+      ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont.get()), TRUE);
+    }
   }
   // Only now that no control uses them may the old fonts go. A font that could not be made
   // leaves the controls drawing with the old one, which must then stay.
   if (messageFont) m_messageFont = std::move(messageFont);
   if (text1Font) m_text1Font = std::move(text1Font);
+}
+
+UniqueFont Form1::Text1Font(int dpi) const {
+  const int size = ZoomedFontSize(kText1FontSize, m_zoom.Percent());
+  return UniqueFont(::CreateFontW(-FontPixelHeight(size, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                  FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kText1FontFace));
+}
+
+void Form1::ZoomText1() {
+  // Only the text's font changes: every control keeps its place and the others their fonts.
+  UniqueFont font = Text1Font(m_dpi);
+  if (!font) return;  // the text keeps the font it has
+  SetFontKeepingPlace(m_text1, font.get());
+  m_text1Font = std::move(font);
+}
+
+void Form1::OnSysColorChange() {
+  // The common controls repaint in the new colours (a high-contrast theme set meanwhile) only when
+  // their parent passes the change on.
+  for (HWND child = ::GetWindow(m_hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+  }
+  ::RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form1::MoveToDpi(int dpi, const RECT& frame) {
@@ -299,6 +329,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL:
       OnNextDlgCtl(wParam, lParam);
       return 0;
+    case WM_SYSCOLORCHANGE:
+      OnSysColorChange();
+      return 0;
     case kWmDpiChanged:
       OnDpiChanged(wParam, lParam);
       return 0;
@@ -334,6 +367,8 @@ void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
   const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                    : ::GetNextDlgTabItem(m_hwnd, ::GetFocus(), wParam != 0);
   if (next) ::SetFocus(next);
+  // Moving by the keyboard shows where the focus is: the focused button draws its focus rectangle.
+  ::SendMessageW(m_hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void Form1::OnCommand(int id) {

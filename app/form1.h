@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/exit_codes.h"
+#include "app/text_zoom.h"
 #include "launcher/licence_loader.h"
 #include "launcher/ui_texts.h"
 #include "platform/platform_win.h"
@@ -43,6 +44,9 @@ class Form1 {
   bool OnCreate();
   Status CreateControls();
   void ApplyDpi(int dpi);
+  UniqueFont Text1Font(int dpi) const;  // at the zoom the reader chose
+  void ZoomText1();
+  void OnSysColorChange();
   // Lays the window out for a DPI and gives it the frame it has there.
   void MoveToDpi(int dpi, const RECT& frame);
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
@@ -64,6 +68,7 @@ class Form1 {
   int m_dpi = 96;          // of the monitor the window is on
   UniqueFont m_messageFont;
   UniqueFont m_text1Font;
+  TextZoom m_zoom;
   WinPlatform m_platform;
   const UiLanguage* m_language = &English();        // of the window's texts
   const UiLanguage* m_reportLanguage = &English();  // of reports: the user's

@@ -28,8 +28,18 @@
 //                            at that DPI (or FACE at its size), and the room it has
 //   dpi TITLE DPI            tells the window it is now on a monitor with that DPI, as Windows
 //                            does (WM_DPICHANGED, with the window's rectangle scaled)
-//   lines TITLE ID           the distance in pixels between the first two lines of a text box
+//   lines TITLE ID           the distance in pixels between two lines of a text box, and the
+//                            first line in view
+//   scroll TITLE ID N        scrolls a text box N lines down
+//   ctrlkeys TITLE KEY...    presses keys (plus minus add subtract numpad0 0 ...) with Ctrl
+//                            held, from the keyboard, to the window's focused control
+//   wheel TITLE ID DELTA     turns the mouse wheel over a control with Ctrl held
+//   accessible TITLE ID      the role and name a screen reader gets for a control
+//   uistate TITLE ID         the control's keyboard cues (WM_QUERYUISTATE)
+//   colors BTNFACE WINDOW WINDOWTEXT BTNTEXT    sets these system colours (RRGGBB); prints the
+//                            old ones
 #include <windows.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
@@ -39,6 +49,7 @@
 #include <cwchar>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "tests/e2e/utf8.h"
 
@@ -371,9 +382,13 @@ int ChangeDpi(HWND window, int dpi) {
   GetWindowThreadProcessId(window, &pid);
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
   if (!process) return 2;
-  void* remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-  void* local =
-      remote ? VirtualAlloc(remote, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE) : nullptr;
+  // An address free in both processes: the one the window's process gives may be taken here.
+  void* remote = nullptr;
+  void* local = nullptr;
+  for (int attempt = 0; attempt < 16 && !local; ++attempt) {
+    remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    local = remote ? VirtualAlloc(remote, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE) : nullptr;
+  }
   if (!local || !WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr)) {
     std::fprintf(stderr, "no address for the rectangle in both processes\n");
     return 2;
@@ -388,13 +403,103 @@ int ChangeDpi(HWND window, int dpi) {
   return sent ? 0 : 1;
 }
 
+// The distance in pixels between two lines of a text box, and the first line in view.
 int LineSpacing(HWND edit) {
-  const LRESULT second = SendMessageW(edit, EM_LINEINDEX, 1, 0);
-  if (second < 0) return 2;
-  const LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
-  const LRESULT next = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(second), 0);
-  std::printf("%d\n", static_cast<int>(HIWORD(next)) - static_cast<int>(HIWORD(first)));
+  const LRESULT top = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+  const LRESULT line = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(top), 0);
+  const LRESULT next = SendMessageW(edit, EM_LINEINDEX, static_cast<WPARAM>(top + 1), 0);
+  if (line < 0 || next < 0) return 2;
+  const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(line), 0);
+  const LRESULT below = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(next), 0);
+  std::printf("%d %d\n",
+              static_cast<int>(static_cast<short>(HIWORD(below))) -
+                  static_cast<int>(static_cast<short>(HIWORD(at))),
+              static_cast<int>(top));
   return 0;
+}
+
+// Key presses with Ctrl held, as the keyboard makes them, to the window with the focus.
+int ControlKeys(HWND window, wchar_t** names, int count) {
+  SetForegroundWindow(window);
+  std::vector<INPUT> inputs;
+  const auto press = [&inputs](WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  press(VK_CONTROL, false);
+  for (int i = 0; i < count; ++i) {
+    const std::wstring name = names[i];
+    const WORD key = name == L"plus"       ? VK_OEM_PLUS
+                     : name == L"minus"    ? VK_OEM_MINUS
+                     : name == L"add"      ? VK_ADD
+                     : name == L"subtract" ? VK_SUBTRACT
+                     : name == L"numpad0"  ? VK_NUMPAD0
+                                           : static_cast<WORD>(name[0]);
+    press(key, false);
+    press(key, true);
+  }
+  press(VK_CONTROL, true);
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size()
+             ? 0
+             : 1;
+}
+
+// What a screen reader is told about a control: its accessible name and role.
+int Accessible(HWND control) {
+  if (FAILED(CoInitialize(nullptr))) return 2;
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return 1;
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  VARIANT role{};
+  const bool named = SUCCEEDED(accessible->get_accName(self, &name)) && name;
+  accessible->get_accRole(self, &role);
+  std::printf("role=%ld name=%s\n", role.vt == VT_I4 ? role.lVal : -1L,
+              named ? Escaped(name).c_str() : "");
+  SysFreeString(name);
+  accessible->Release();
+  CoUninitialize();
+  return 0;
+}
+
+// Turns the high-contrast setting on (1) or off (0), telling every window, as the settings do;
+// "?" prints whether it is on.
+int HighContrast(const wchar_t* on) {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  if (std::wcscmp(on, L"?") == 0) {
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+    std::printf("%d\n", (contrast.dwFlags & HCF_HIGHCONTRASTON) ? 1 : 0);
+    return 0;
+  }
+  contrast.dwFlags = _wtoi(on) ? HCF_HIGHCONTRASTON : 0;
+  return SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast,
+                               SPIF_SENDCHANGE | SPIF_UPDATEINIFILE)
+             ? 0
+             : 1;
+}
+
+// Sets the colours of window backgrounds, text boxes, text and buttons (RRGGBB each), as a
+// high-contrast theme does while programs run; prints the ones they replace.
+int Colors(wchar_t** values) {
+  const int elements[] = {COLOR_BTNFACE, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+  COLORREF colors[4];
+  for (int i = 0; i < 4; ++i) {
+    const COLORREF old = GetSysColor(elements[i]);
+    std::printf("%02X%02X%02X%s", GetRValue(old), GetGValue(old), GetBValue(old),
+                i < 3 ? " " : "\n");
+    const unsigned long rgb = std::wcstoul(values[i], nullptr, 16);
+    colors[i] = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  }
+  return SetSysColors(4, elements, colors) ? 0 : 1;
 }
 
 int Lock(const wchar_t* path, int milliseconds, bool edit) {
@@ -498,6 +603,31 @@ constexpr Verb kVerbs[] = {
      [](wchar_t** a, int count) { return Fit(Required(a[0]), count == 2 ? a[1] : nullptr); }},
     {L"dpi", 2, 2, [](wchar_t** a, int) { return ChangeDpi(Required(a[0]), Number(a[1])); }},
     {L"lines", 2, 2, [](wchar_t** a, int) { return LineSpacing(Control(Required(a[0]), a[1])); }},
+    {L"scroll", 3, 3,
+     [](wchar_t** a, int) {
+       SendMessageW(Control(Required(a[0]), a[1]), EM_LINESCROLL, 0, Number(a[2]));
+       return 0;
+     }},
+    {L"ctrlkeys", 2, 40,
+     [](wchar_t** a, int count) { return ControlKeys(Required(a[0]), a + 1, count - 1); }},
+    {L"wheel", 3, 3,
+     [](wchar_t** a, int) {
+       // Turned with Ctrl held, over the control.
+       const WPARAM turn =
+           MAKEWPARAM(MK_CONTROL, static_cast<WORD>(static_cast<short>(Number(a[2]))));
+       PostMessageW(Control(Required(a[0]), a[1]), WM_MOUSEWHEEL, turn, 0);
+       return 0;
+     }},
+    {L"accessible", 2, 2,
+     [](wchar_t** a, int) { return Accessible(Control(Required(a[0]), a[1])); }},
+    {L"uistate", 2, 2,
+     [](wchar_t** a, int) {
+       std::printf("%d\n", static_cast<int>(
+                               SendMessageW(Control(Required(a[0]), a[1]), WM_QUERYUISTATE, 0, 0)));
+       return 0;
+     }},
+    {L"colors", 4, 4, [](wchar_t** a, int) { return Colors(a); }},
+    {L"highcontrast", 1, 1, [](wchar_t** a, int) { return HighContrast(a[0]); }},
 };
 
 }  // namespace

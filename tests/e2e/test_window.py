@@ -66,7 +66,7 @@ class TestAgreementWindow(DiscCase):
     def line_spacing(self):
         code, spacing = self.observer.inspect("lines", WINDOW, TEXT1)
         self.assertEqual(code, 0)
-        return int(spacing)
+        return int(spacing.split()[0])
 
     def test_layout_and_font_scale_with_the_screen_dpi(self):
         with self.wine.screen_dpi(144):

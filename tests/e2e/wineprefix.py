@@ -165,6 +165,9 @@ class Session:
     def reg_delete(self, key):
         self._quiet(["wine", "reg", "delete", key, "/f"])
 
+    def reg_delete_value(self, key, value):
+        self._quiet(["wine", "reg", "delete", key, "/v", value, "/f"])
+
     @contextlib.contextmanager
     def screen_dpi(self, dpi):
         """The screen's DPI for programs started meanwhile, as the display settings set it."""

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include "launcher/zoom.h"
+
+namespace discgate {
+
+// Zooming the licence text as browsers and editors do: Ctrl with the mouse wheel, Ctrl+Plus and
+// Ctrl+Minus on the main keyboard and the keypad, and Ctrl+0 for the designed size. The text box's
+// font is changed by the window (ES_EX_ZOOMABLE exists only from Windows 10 1809 on).
+class TextZoom {
+ public:
+  // Takes a zoom gesture out of the message loop: true when the message was one, which then goes
+  // no further, so a zoom key never reaches the text box as a character.
+  bool Take(const MSG& message);
+  int Percent() const { return m_percent; }
+
+ private:
+  int m_percent = kDesignedZoom;
+  WheelSteps m_wheel;
+};
+
+// Gives a text box a font and keeps the reader's place: the text that was first in view stays
+// first, however the new font wraps the lines.
+void SetFontKeepingPlace(HWND textBox, HFONT font);
+
+}  // namespace discgate

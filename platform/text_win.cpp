@@ -28,31 +28,23 @@ std::string Narrow(std::wstring_view utf16) {
 }
 
 std::string NarrowFileName(std::wstring_view utf16) {
+  const auto isHigh = [](wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+  const auto isLow = [](wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
   std::string out;
-  out.reserve(utf16.size());
+  std::size_t run = 0;  // where the text not yet narrowed begins
   for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t c = utf16[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-        utf16[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
+    if (isHigh(utf16[i]) && i + 1 < utf16.size() && isLow(utf16[i + 1])) {
+      ++i;  // a pair: narrowed with the run
+    } else if (isHigh(utf16[i]) || isLow(utf16[i])) {
+      out += Narrow(utf16.substr(run, i - run));
+      const auto c = static_cast<unsigned>(utf16[i]);
       out += static_cast<char>(0xE0 | (c >> 12));
       out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
+      run = i + 1;
     }
   }
-  return out;
+  return out + Narrow(utf16.substr(run));
 }
 
 }  // namespace discgate

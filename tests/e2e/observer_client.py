@@ -44,7 +44,7 @@ class Observer:
             print(f"observer text exited {code}: {self.last_errors.strip()[-500:]}")
         raise AssertionError("the control's text could not be read")
 
-    def wait_window(self, timeout_ms=15000):
+    def wait_window(self, timeout_ms=30000):
         return self.inspect("wait", WINDOW, timeout_ms)[0] == 0
 
     def settle(self, timeout_ms=15000):

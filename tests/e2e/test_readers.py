@@ -59,6 +59,9 @@ class TestReaders(DiscCase):
         spacing, first = self.zoom("ctrlkeys", WINDOW, "plus", "add", "plus")
         self.assertGreaterEqual(spacing, designed * 1.4)
         self.assertEqual(first, 40, "the reader lost their place")
+        zoomed = self.dump()
+        for control in (LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT):
+            self.assertEqual(zoomed[control]["rect"], before[control]["rect"], control)
         # The wheel, to its limit of four times the size, and keys to the other limit of half.
         for _ in range(12):
             spacing, first = self.zoom("wheel", WINDOW, TEXT1, 120)
@@ -74,7 +77,7 @@ class TestReaders(DiscCase):
         self.assertEqual(self.observer.inspect("dpi", WINDOW, 144)[0], 0)
         self.assertGreaterEqual(self.view()[0], designed * 1.5 * 1.4)
 
-        # Nothing else changed: no control moved, no key reached the text as a character.
+        # No key reached the text as a character, and no other text changed.
         after = self.dump()
         for control in (LABEL1, CMD_CANCEL, CMD_ACCEPT):
             self.assertEqual(after[control]["text"], before[control]["text"])

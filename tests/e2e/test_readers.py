@@ -16,6 +16,7 @@ UISF_HIDEFOCUS = 0x1
 SCHEME = {"ButtonFace": (0, 0, 128), "Window": (0, 64, 0), "WindowText": (255, 255, 0),
           "ButtonText": (0, 255, 255)}
 COLORS_KEY = r"HKCU\Control Panel\Colors"
+THEME_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager"
 
 
 def pixels(png):
@@ -136,9 +137,11 @@ class TestReaders(DiscCase):
         self.assertTrue(shown["ButtonText"], "the button is not in the scheme's text colour")
 
     def test_a_high_contrast_scheme_colours_the_background_label_text_and_buttons(self):
-        # Set before the start, as Wine reads a user's colours. (Wine 8 passes colours set with
-        # SetSysColors to no other process, so a change while the window shows cannot be made
-        # from outside here.)
+        # Set before the start, as Wine reads a user's colours, with visual styles off as Windows
+        # turns them off in a high-contrast theme. (Wine 8 keeps no high-contrast setting, and
+        # passes colours set with SetSysColors to no other process, so a change while the window
+        # shows cannot be made from outside here.)
+        self.wine.reg_add(THEME_KEY, "ThemeActive", "0")
         for name, (r, g, b) in SCHEME.items():
             self.wine.reg_add(COLORS_KEY, name, f"{r} {g} {b}")
         try:
@@ -149,6 +152,8 @@ class TestReaders(DiscCase):
         finally:
             for name in SCHEME:
                 self.wine.reg_delete_value(COLORS_KEY, name)
+            # As a new prefix has it.
+            self.wine.reg_add(THEME_KEY, "ThemeActive", "1")
 
     def test_after_the_first_tab_the_focused_button_shows_its_focus(self):
         process = self.start_and_wait(self.make_disc())

@@ -5,7 +5,7 @@
 # make bench  timings under Wine; make dist  the release zip and disc image (see below)
 BUILD := build
 FUZZ_SECONDS ?= 60
-FUZZERS := licence launch
+FUZZERS := licence launch rtf
 # Debian's own Python, which has pytest.
 PYTHON := /usr/bin/python3
 

@@ -7,6 +7,7 @@
 #include "app/error_report.h"
 #include "app/form1_layout.h"
 #include "app/planted_fault.h"
+#include "app/rich_text.h"
 #include "app/text_zoom.h"
 #include "app/resource.h"
 #include "app/twips.h"
@@ -118,6 +119,12 @@ int Form1::Run(int showCommand) {
       continue;
     }
     if (IsEscapeKey(message)) continue;
+    // A rich-edit control would take Tab as a character; it moves the focus, as in the text box.
+    if (m_licenceRtf && message.hwnd == m_text1 && message.message == WM_KEYDOWN &&
+        message.wParam == VK_TAB) {
+      OnNextDlgCtl(::GetKeyState(VK_SHIFT) < 0 ? 1 : 0, 0);
+      continue;
+    }
     // Tab moves between the controls as in a dialog box.
     if (m_hwnd && ::IsDialogMessageW(m_hwnd, &message)) continue;
     ::TranslateMessage(&message);
@@ -137,6 +144,7 @@ Form1::~Form1() {
 Status Form1::Create(Licence licence) {
   m_licenceText = std::move(licence.text);
   m_rightToLeft = licence.rightToLeft;
+  m_licenceRtf = licence.rtf;
   m_language = licence.language;
   Status registered = RegisterWindowClass();
   if (!registered.ok()) return registered;
@@ -188,6 +196,17 @@ bool Form1::OnCreate() {
       return false;
     }
     ApplyDpi(m_dpi);
+    if (m_licenceRtf) {
+      const bool shown = StreamRtf(m_text1, m_licenceText);
+      std::string().swap(m_licenceText);
+      // A licence that is not shown whole may not be agreed to.
+      if (!shown) {
+        m_createError = Error{kErrorInvalidData, {}, Action::CreateWindow, {}};
+        return false;
+      }
+      FollowHighContrast(m_text1);
+      return true;
+    }
     // The default limit of about 30,000 characters would stop the user's typing in a long licence.
     ::SendMessageW(m_text1, EM_SETLIMITTEXT, 0, 0);
     std::wstring text = Widen(m_licenceText);
@@ -207,6 +226,10 @@ bool Form1::OnCreate() {
 Status Form1::CreateControls() {
   for (const ControlLayout& control : kForm1Controls) {
     ControlClass type = ClassFor(control.kind);
+    if (control.kind == ControlKind::TextBox && m_licenceRtf) {
+      type.className = RichEditClass();
+      if (!type.className) return SystemError(ERROR_MOD_NOT_FOUND);
+    }
     // In a mirrored window left and right trade meanings: a plain text box reads from the right,
     // and English texts need the reverse reading order to keep their full stops at the end.
     if (m_rightToLeft && control.kind != ControlKind::TextBox && !m_language->RightToLeft()) {
@@ -241,7 +264,9 @@ void Form1::ApplyDpi(int dpi) {
     const PixelRect rect = ControlRect(control, dpi);
     ::SetWindowPos(child, nullptr, rect.left, rect.top, rect.width, rect.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    if (control.kind == ControlKind::TextBox && text1Font) {
+    if (control.kind == ControlKind::TextBox && m_licenceRtf) {
+      // The RTF brings its own fonts.
+    } else if (control.kind == ControlKind::TextBox && text1Font) {
       SetFontKeepingPlace(child, text1Font.get());
     } else if (control.kind != ControlKind::TextBox && messageFont) {
       ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont.get()), TRUE);
@@ -261,6 +286,10 @@ UniqueFont Form1::Text1Font(int dpi) const {
 }
 
 void Form1::ZoomText1() {
+  if (m_licenceRtf) {
+    ZoomRichText(m_text1, m_zoom.Percent());
+    return;
+  }
   // Only the text's font changes: every control keeps its place and the others their fonts.
   UniqueFont font = Text1Font(m_dpi);
   if (!font) return;  // the text keeps the font it has

@@ -72,6 +72,7 @@ class Form1 {
   WinPlatform m_platform;
   const UiLanguage* m_language = &English();        // of the window's texts
   const UiLanguage* m_reportLanguage = &English();  // of reports: the user's
+  bool m_licenceRtf = false;                        // shown formatted, in a rich-edit control
   bool m_rightToLeft = false;          // the licence reads right to left, so the window is mirrored
   std::string m_licenceText;           // only until Text1 holds it
   std::optional<Error> m_createError;  // why WM_CREATE failed

@@ -18,6 +18,8 @@ A target counts as missed only when it is missed by more than the measured sprea
                        pair's ratio shrinks as the licence grows)
     BENCH_SIZES="1 KB,1 MB"   only those rows (the memory rows need 1 KB and 10 MB)
     BENCH_ARCHES=win32        only that build
+    BENCH_RTF_PAIRS=n         pairs in the row of a 50 KB RTF licence beside the same text as
+                              plain text (default 20; 0 leaves the row out)
 """
 import os
 import shutil
@@ -41,6 +43,9 @@ FLOOR_TITLE = "discgate floor"
 START_TARGET = {"1 KB": 1.05, "1 MB": 1.10, "10 MB": 1.10}
 MEMORY_TARGET = {"1 KB": 1.03, "10 MB": 1.03}
 SIZE_LIMIT_KB = 300
+# The RTF row: a 50 KB licence as RTF beside the same text as plain text (BENCH_RTF_PAIRS=0 skips).
+RTF_SIZE = 50 << 10
+RTF_PAIRS = int(os.environ.get("BENCH_RTF_PAIRS", os.environ.get("BENCH_PAIRS", 20)))
 
 
 def licence_of_size(size):
@@ -90,7 +95,7 @@ class Bench:
         """One measurement in one observer run: start, time, close, wait for the end. Each
         observer run is itself a Wine process start, which at 1 KB costs more than what is
         measured."""
-        title, program = (TITLE, "discgate.exe") if who == "ours" else (FLOOR_TITLE, "floor.exe")
+        title, program = (FLOOR_TITLE, "floor.exe") if who == "floor" else (TITLE, "discgate.exe")
         folder = folders[who]
         # A measurement changes nothing, so one that Wine failed to carry out is made once more.
         for _ in range(2):
@@ -128,6 +133,29 @@ class Bench:
             "ours_peak": statistics.median(pair["ours"][1] for pair in pairs),
             "floor_peak": statistics.median(pair["floor"][1] for pair in pairs),
         }
+
+    def rtf_beside_text(self, arch):
+        """Start to window for a 50 KB licence as RTF (headings in bold, each paragraph its own)
+        beside the same text as plain text, both shown by discgate: reported, with no target."""
+        text = licence_of_size(RTF_SIZE).decode("ascii")
+        paragraphs = "".join(f"{{\\b {line}}}\\par\n" if line.isupper() else f"{line}\\par\n"
+                             for line in text.splitlines())
+        rtf = ("{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20\n" + paragraphs + "}")
+        folders = {
+            "rtf": folder_with(self.work / f"{arch}-rtf", BUILD / arch / "discgate.exe",
+                               {"License.rtf": rtf.encode("ascii")}),
+            "txt": folder_with(self.work / f"{arch}-txt", BUILD / arch / "discgate.exe",
+                               {"License.txt": text.encode("ascii")}),
+        }
+        self.run("rtf", folders), self.run("txt", folders)  # the warm-up pair, dropped
+        pairs = []
+        for number in range(RTF_PAIRS):
+            order = ("rtf", "txt") if number % 2 == 0 else ("txt", "rtf")
+            pairs.append({who: self.run(who, folders)[0] for who in order})
+        return {"rtf": min(pair["rtf"] for pair in pairs),
+                "txt": min(pair["txt"] for pair in pairs),
+                "ratio": statistics.median(pair["rtf"] / pair["txt"] for pair in pairs),
+                "spread": spread([pair["rtf"] / pair["txt"] for pair in pairs])}
 
     def acceptance(self, arch):
         browsers = self.session.drive_c() / "Program Files" / "Test Browser"
@@ -172,6 +200,10 @@ def main():
             print(f"{what:<34}{row['ours']:>7.0f} ms{row['floor']:>7.0f} ms{row['ratio']:>7.2f}"
                   f"{row['spread']:>8.2f}   <= {START_TARGET[label]:.2f} {verdict}")
             peaks[label] = row
+        if RTF_PAIRS:
+            row = bench.rtf_beside_text(arch)
+            print(f"{arch + ' 50 KB RTF beside .txt':<34}{row['rtf']:>7.0f} ms{row['txt']:>7.0f} ms"
+                  f"{row['ratio']:>7.2f}{row['spread']:>8.2f}   (reported)")
         print(f"{arch + ' accept to browser running':<34}{bench.acceptance(arch):>7.0f} ms")
         for label in [label for label in MEMORY_TARGET if label in peaks]:
             row = peaks[label]

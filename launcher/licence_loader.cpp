@@ -3,6 +3,7 @@
 #include "launcher/licence_languages.h"
 #include "launcher/licence_text.h"
 #include "launcher/paths.h"
+#include "launcher/rtf_filter.h"
 
 namespace discgate {
 namespace {
@@ -31,20 +32,48 @@ bool IsMissing(const Error& error) {
 
 struct Attempt {
   std::string path;
+  bool rtf = false;
   Result<std::string> bytes = Error{kErrorFileNotFound, {}, {}, {}};
 };
 
+// The same licence as RTF: License.de.txt, License.de.rtf.
+std::string RtfName(const std::string& textName) {
+  return textName.substr(0, textName.size() - 4) + ".rtf";
+}
+
 // The file from the current directory or, when it is not there, from beside the program, so a
-// launcher started from a shortcut or another directory still finds it. A file that is there
-// but cannot be read ends the search: no other licence may stand in for it.
+// launcher started from a shortcut or another directory still finds it; in each place the plain
+// text first, then RTF. A file that is there but cannot be read ends the search: no other
+// licence may stand in for it.
 Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
                            const std::string& programFolder) {
+  const auto read = [&platform](const std::string& path, bool rtf) {
+    return Attempt{path, rtf, platform.ReadWholeFile(path, kMaxLicenceBytes)};
+  };
+  const auto there = [](const Attempt& attempt) {
+    return attempt.bytes.ok() || !IsMissing(attempt.bytes.error());
+  };
   Attempt attempt;
   for (const std::string& path : {fileName, JoinPath(programFolder, fileName)}) {
-    attempt = {path, platform.ReadWholeFile(path, kMaxLicenceBytes)};
-    if (attempt.bytes.ok() || !IsMissing(attempt.bytes.error())) break;
+    attempt = read(path, false);
+    if (there(attempt)) return attempt;
+    Attempt rich = read(RtfName(path), true);
+    if (there(rich)) return rich;
   }
+  // A licence that is nowhere is named by its plain-text name.
   return attempt;
+}
+
+// The licence as the window shows it: RTF with every group that is not text taken out, or
+// plain text decoded.
+Result<std::string> Shown(Platform& platform, const Attempt& attempt) {
+  if (attempt.rtf) {
+    std::optional<std::string> filtered = FilterRtf(attempt.bytes.value());
+    if (!filtered) return Error{kErrorInvalidData, {}, Action::ReadRtf, attempt.path};
+    return std::move(*filtered);
+  }
+  return DecodeLicence(attempt.bytes.value(),
+                       [&platform](std::string_view ansi) { return platform.AnsiToUtf8(ansi); });
 }
 
 }  // namespace
@@ -64,10 +93,10 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
                       error.code == kErrorFileTooLarge ? Action::ShowLicence : Action::ReadLicence,
                       attempt.path);
   }
-  std::string text = DecodeLicence(attempt.bytes.value(), [&platform](std::string_view ansi) {
-    return platform.AnsiToUtf8(ansi);
-  });
-  return Licence{std::move(text), IsRightToLeft(language), &LanguageOfLicence(language)};
+  Result<std::string> text = Shown(platform, attempt);
+  if (!text.ok()) return text.error();
+  return Licence{std::move(text.value()), attempt.rtf, IsRightToLeft(language),
+                 &LanguageOfLicence(language)};
 }
 
 }  // namespace discgate

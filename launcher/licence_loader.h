@@ -14,7 +14,8 @@ inline constexpr std::uint64_t kMaxLicenceBytes = std::uint64_t{16} << 20;
 // The licence agreement. Prose here says "licence"; the file keeps the spelling disc authors know,
 // License.txt.
 struct Licence {
-  std::string text;  // decoded and ready for the text box
+  std::string text;  // decoded and ready for the text box; as RTF when `rtf`
+  bool rtf = false;  // License.rtf and the like: shown formatted
   bool rightToLeft = false;
   // The window's texts: the licence's language where the program speaks it, else English, which
   // is also what the plain "License.txt" gets.
@@ -23,7 +24,7 @@ struct Licence {
 
 // The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),
 // else "License.txt". Each file is looked for in the current directory first and, when it is not
-// there, beside the program file.
+// there, beside the program file; in each place as plain text, then as RTF (License.de-AT.rtf).
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
                             const std::vector<std::string>& languages);
 

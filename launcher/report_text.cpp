@@ -11,6 +11,8 @@ UiText TextOf(Action action) {
       return UiText::CouldNotReadLicence;
     case Action::ShowLicence:
       return UiText::LicenceTooLarge;
+    case Action::ReadRtf:
+      return UiText::LicenceNotRtf;
     case Action::FindProgramFolder:
       return UiText::CouldNotFindProgramFolder;
     case Action::ReadFolder:

@@ -50,6 +50,8 @@ std::string_view UiLanguage::operator[](UiText text) const {
       return texts.couldNotReadLicence.view();
     case UiText::LicenceTooLarge:
       return texts.licenceTooLarge.view();
+    case UiText::LicenceNotRtf:
+      return texts.licenceNotRtf.view();
     case UiText::CouldNotFindProgramFolder:
       return texts.couldNotFindProgramFolder.view();
     case UiText::CouldNotReadFolder:

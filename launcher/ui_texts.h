@@ -18,6 +18,7 @@ enum class UiText : std::size_t {
   ErrorNumber,  // put before the system's description of an error
   CouldNotReadLicence,
   LicenceTooLarge,
+  LicenceNotRtf,
   CouldNotFindProgramFolder,
   CouldNotReadFolder,
   CouldNotStart,
@@ -50,6 +51,7 @@ struct UiTextRow {
   Text errorNumber;  // put before the system's description of an error
   Text couldNotReadLicence;
   Text licenceTooLarge;
+  Text licenceNotRtf;
   Text couldNotFindProgramFolder;
   Text couldNotReadFolder;
   Text couldNotStart;

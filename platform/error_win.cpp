@@ -10,6 +10,7 @@ namespace discgate {
 static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
 static_assert(kErrorNotEnoughMemory == ERROR_NOT_ENOUGH_MEMORY);
+static_assert(kErrorInvalidData == ERROR_INVALID_DATA);
 static_assert(kErrorInvalidDrive == ERROR_INVALID_DRIVE);
 static_assert(kErrorNotReady == ERROR_NOT_READY);
 static_assert(kErrorRemoteNotListening == ERROR_REM_NOT_LIST);

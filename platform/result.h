@@ -13,6 +13,7 @@ namespace discgate {
 inline constexpr std::uint32_t kErrorFileNotFound = 2;
 inline constexpr std::uint32_t kErrorPathNotFound = 3;
 inline constexpr std::uint32_t kErrorNotEnoughMemory = 8;
+inline constexpr std::uint32_t kErrorInvalidData = 13;
 inline constexpr std::uint32_t kErrorInvalidDrive = 15;
 inline constexpr std::uint32_t kErrorNotReady = 21;
 inline constexpr std::uint32_t kErrorRemoteNotListening = 51;
@@ -31,6 +32,7 @@ enum class Action : std::uint8_t {
   None,
   ReadLicence,
   ShowLicence,  // the licence is too large to show
+  ReadRtf,      // the licence is not RTF that can be shown
   FindProgramFolder,
   ReadFolder,
   Start,

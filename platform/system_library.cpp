@@ -44,6 +44,8 @@ void RestrictDllSearchToSystemFolder() {
   for (const wchar_t* dll : kDependenciesLoadedByName) LoadFromSystemFolder(dll);
 }
 
+HMODULE LoadSystemLibrary(const wchar_t* dll) { return LoadFromSystemFolder(dll); }
+
 FARPROC SystemFunction(const wchar_t* dll, const char* name) {
   const HMODULE module = LoadFromSystemFolder(dll);
   return module ? ::GetProcAddress(module, name) : nullptr;

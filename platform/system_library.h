@@ -17,6 +17,9 @@ void RestrictDllSearchToSystemFolder();
 // stays loaded for the rest of the process, as a static import would. Null when not found.
 FARPROC SystemFunction(const wchar_t* dll, const char* name);
 
+// A Windows DLL loaded by its full path in the system folder; null when it is not there.
+HMODULE LoadSystemLibrary(const wchar_t* dll);
+
 template <typename Function>
 Function SystemFunctionAs(const wchar_t* dll, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemFunction(dll, name)));

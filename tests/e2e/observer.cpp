@@ -36,10 +36,12 @@
 //   wheel TITLE ID DELTA     turns the mouse wheel over a control with Ctrl held
 //   accessible TITLE ID      the role and name a screen reader gets for a control
 //   uistate TITLE ID         the control's keyboard cues (WM_QUERYUISTATE)
+//   bold TITLE ID FROM TO    1 when characters FROM to TO of a rich-edit control are all bold
 //   colors BTNFACE WINDOW WINDOWTEXT BTNTEXT    sets these system colours (RRGGBB); prints the
 //                            old ones
 #include <windows.h>
 #include <oleacc.h>
+#include <richedit.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
@@ -487,6 +489,35 @@ int HighContrast(const wchar_t* on) {
              : 1;
 }
 
+// Whether the characters FROM to TO of a rich-edit control are all bold, as its own
+// EM_GETCHARFORMAT says. The structure is filled in the control's process and read from there.
+int Bold(HWND control, int from, int to) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(control, &pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return 2;
+  void* remote = nullptr;
+  void* local = nullptr;
+  for (int attempt = 0; attempt < 16 && !local; ++attempt) {
+    remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    local = remote ? VirtualAlloc(remote, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE) : nullptr;
+  }
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  if (!local || !WriteProcessMemory(process, remote, &format, sizeof format, nullptr)) return 2;
+  std::memcpy(local, &format, sizeof format);
+  SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(from), to);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(control, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote),
+                      SMTO_ABORTIFHUNG, 10000, &result);
+  ReadProcessMemory(process, remote, &format, sizeof format, nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  std::printf("%d\n", (format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD) ? 1 : 0);
+  return 0;
+}
+
 // Sets the colours of window backgrounds, text boxes, text and buttons (RRGGBB each), as a
 // high-contrast theme does while programs run; prints the ones they replace.
 int Colors(wchar_t** values) {
@@ -627,6 +658,10 @@ constexpr Verb kVerbs[] = {
        return 0;
      }},
     {L"colors", 4, 4, [](wchar_t** a, int) { return Colors(a); }},
+    {L"bold", 4, 4,
+     [](wchar_t** a, int) {
+       return Bold(Control(Required(a[0]), a[1]), Number(a[2]), Number(a[3]));
+     }},
     {L"highcontrast", 1, 1, [](wchar_t** a, int) { return HighContrast(a[0]); }},
 };
 

@@ -157,3 +157,38 @@ TEST(LicenceAtStart, RunningOutOfMemoryIsReportedAsSuch) {
 
 }  // namespace
 }  // namespace discgate
+
+namespace discgate {
+namespace {
+
+TEST(RtfLicence, EachNameIsTriedAsTextThenAsRtfInEachPlace) {
+  testing::FakePlatform platform;
+  platform.languages = {"de-DE"};
+  platform.files["License.de.rtf"] = "{\\rtf1 Lizenz{\\pict 00}}";
+  platform.files["License.txt"] = "licence";
+  Result<Licence> licence = LoadLicenceAtStart(platform);
+  ASSERT_TRUE(licence.ok());
+  EXPECT_TRUE(licence.value().rtf);
+  EXPECT_EQ(licence.value().text, "{\\rtf1 Lizenz}");
+  EXPECT_EQ(licence.value().language->tag, "de");
+
+  // With both, the plain text is shown, as on every disc before.
+  platform.files["License.de.txt"] = "Lizenz";
+  licence = LoadLicenceAtStart(platform);
+  ASSERT_TRUE(licence.ok());
+  EXPECT_FALSE(licence.value().rtf);
+  EXPECT_EQ(platform.read.back(), "License.de.txt");
+}
+
+TEST(RtfLicence, AnRtfLicenceThatDoesNotBalanceIsReportedAsOneThatCannotBeRead) {
+  testing::FakePlatform platform;
+  platform.files["E:\\License.rtf"] = "{\\rtf1 open";
+  const Result<Licence> licence = LoadLicence(platform, "E:\\", {});
+  ASSERT_FALSE(licence.ok());
+  EXPECT_EQ(licence.error().code, kErrorInvalidData);
+  EXPECT_EQ(ActionText(licence.error(), English()),
+            "The licence agreement \"E:\\License.rtf\" is not a valid RTF document.");
+}
+
+}  // namespace
+}  // namespace discgate

@@ -1,0 +1,74 @@
+#include "app/rich_text.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/system_library.h"
+
+namespace discgate {
+namespace {
+
+struct Source {
+  const std::string* text;
+  std::size_t done;
+};
+
+DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto* source = reinterpret_cast<Source*>(cookie);
+  const std::size_t left = source->text->size() - source->done;
+  const auto count = std::min(left, static_cast<std::size_t>(std::max<LONG>(wanted, 0)));
+  std::memcpy(buffer, source->text->data() + source->done, count);
+  source->done += count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+}  // namespace
+
+const wchar_t* RichEditClass() {
+  if (LoadSystemLibrary(L"msftedit.dll")) return L"RICHEDIT50W";
+  if (LoadSystemLibrary(L"riched20.dll")) return L"RichEdit20W";
+  return nullptr;
+}
+
+bool StreamRtf(HWND richEdit, const std::string& rtf) {
+  // The default limit of 32,767 characters would cut a long licence.
+  ::SendMessageW(richEdit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  Source source{&rtf, 0};
+  EDITSTREAM stream{};
+  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+  stream.pfnCallback = ReadRtf;
+  const LRESULT read =
+      ::SendMessageW(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  return read > 0 || rtf.empty();
+}
+
+void FollowHighContrast(HWND richEdit) {
+  if (!HighContrastOn()) return;
+  ::SendMessageW(richEdit, EM_SETBKGNDCOLOR, TRUE, 0);  // the system's window colour
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR | CFM_BACKCOLOR;
+  format.dwEffects = CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR;
+  ::SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void ZoomRichText(HWND richEdit, int percent) {
+  const LRESULT firstLine = ::SendMessageW(richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+  const LRESULT firstCharacter = ::SendMessageW(richEdit, EM_LINEINDEX, firstLine, 0);
+  ::SendMessageW(richEdit, EM_SETZOOM, percent, 100);
+  const LRESULT lineNow = ::SendMessageW(richEdit, EM_EXLINEFROMCHAR, 0, firstCharacter);
+  const LRESULT firstNow = ::SendMessageW(richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
+  ::SendMessageW(richEdit, EM_LINESCROLL, 0, lineNow - firstNow);
+}
+
+}  // namespace discgate

@@ -142,9 +142,11 @@ class TestReaders(DiscCase):
         # passes colours set with SetSysColors to no other process, so a change while the window
         # shows cannot be made from outside here.)
         self.wine.reg_add(THEME_KEY, "ThemeActive", "0")
-        for name, (r, g, b) in SCHEME.items():
-            self.wine.reg_add(COLORS_KEY, name, f"{r} {g} {b}")
         try:
+            for name, (r, g, b) in SCHEME.items():
+                self.wine.reg_add(COLORS_KEY, name, f"{r} {g} {b}")
+            # Wine reads the colours when its server starts.
+            self.wine.restart_server()
             process = self.start_and_wait(self.make_disc())
             time.sleep(0.5)
             self.assert_scheme(self.colours_shown())
@@ -154,6 +156,7 @@ class TestReaders(DiscCase):
                 self.wine.reg_delete_value(COLORS_KEY, name)
             # As a new prefix has it.
             self.wine.reg_add(THEME_KEY, "ThemeActive", "1")
+            self.wine.restart_server()
 
     def test_after_the_first_tab_the_focused_button_shows_its_focus(self):
         process = self.start_and_wait(self.make_disc())

@@ -94,6 +94,11 @@ class Session:
             self._server.wait(timeout=30)
             self._server = None
 
+    def restart_server(self):
+        """Starts the prefix's server anew, for what Wine reads only when it starts."""
+        self._stop_server()
+        self._start_server()
+
     @contextlib.contextmanager
     def virtual_desktop(self, size):
         """Programs started meanwhile run in a Wine virtual desktop of `size` ("1024x768"), which

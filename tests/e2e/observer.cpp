@@ -497,16 +497,10 @@ int Bold(HWND control, int from, int to) {
   HANDLE process =
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
   if (!process) return 2;
-  void* remote = nullptr;
-  void* local = nullptr;
-  for (int attempt = 0; attempt < 16 && !local; ++attempt) {
-    remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    local = remote ? VirtualAlloc(remote, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE) : nullptr;
-  }
+  void* remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
-  if (!local || !WriteProcessMemory(process, remote, &format, sizeof format, nullptr)) return 2;
-  std::memcpy(local, &format, sizeof format);
+  if (!remote || !WriteProcessMemory(process, remote, &format, sizeof format, nullptr)) return 2;
   SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(from), to);
   DWORD_PTR result = 0;
   SendMessageTimeoutW(control, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote),

@@ -154,7 +154,7 @@ class TestLicenceLanguage(DiscCase):
             # and declining is tested elsewhere.
             process.kill()
             process.wait()
-            self.assertEqual(self.observer.inspect("gone", WINDOW, 10000)[0], 0)
+            self.assertEqual(self.observer.inspect("gone", WINDOW, 30000)[0], 0)
             self.assertEqual(code, 0)
             lines = measured.splitlines()
             # The window was in the language meant, at the DPI meant.

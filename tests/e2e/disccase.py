@@ -46,7 +46,7 @@ class DiscCase:
                 except Exception:
                     pass
         # The next test must not find this test's window.
-        self.observer.inspect("gone", WINDOW, 10000)
+        self.observer.inspect("gone", WINDOW, 30000)
 
     def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
         disc = self.root / name

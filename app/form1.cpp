@@ -257,25 +257,20 @@ Status Form1::CreateControls() {
 void Form1::ApplyDpi(int dpi) {
   m_dpi = dpi;
   UniqueFont messageFont = MessageFontForDpi(dpi);
-  UniqueFont text1Font = Text1Font(dpi);
   for (const ControlLayout& control : kForm1Controls) {
     const HWND child = ::GetDlgItem(m_hwnd, control.id);
     if (!child) continue;
     const PixelRect rect = ControlRect(control, dpi);
     ::SetWindowPos(child, nullptr, rect.left, rect.top, rect.width, rect.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    if (control.kind == ControlKind::TextBox && m_licenceRtf) {
-      // The RTF brings its own fonts.
-    } else if (control.kind == ControlKind::TextBox && text1Font) {
-      SetFontKeepingPlace(child, text1Font.get());
-    } else if (control.kind != ControlKind::TextBox && messageFont) {
+    if (control.kind != ControlKind::TextBox && messageFont) {
       ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(messageFont.get()), TRUE);
     }
   }
-  // Only now that no control uses them may the old fonts go. A font that could not be made
-  // leaves the controls drawing with the old one, which must then stay.
+  // Only now that no control uses it may the old font go. A font that could not be made leaves
+  // the controls drawing with the old one, which must then stay.
   if (messageFont) m_messageFont = std::move(messageFont);
-  if (text1Font) m_text1Font = std::move(text1Font);
+  ZoomText1();
 }
 
 UniqueFont Form1::Text1Font(int dpi) const {
@@ -286,6 +281,7 @@ UniqueFont Form1::Text1Font(int dpi) const {
 }
 
 void Form1::ZoomText1() {
+  // The RTF brings its own fonts, which the control zooms itself.
   if (m_licenceRtf) {
     ZoomRichText(m_text1, m_zoom.Percent());
     return;

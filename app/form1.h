@@ -45,6 +45,7 @@ class Form1 {
   Status CreateControls();
   void ApplyDpi(int dpi);
   UniqueFont Text1Font(int dpi) const;  // at the zoom the reader chose
+  // Gives Text1 the zoom the reader chose at the window's DPI.
   void ZoomText1();
   void OnSysColorChange();
   // Lays the window out for a DPI and gives it the frame it has there.

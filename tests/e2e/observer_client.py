@@ -5,7 +5,7 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from wineprefix import BUILD, TOOLS, WORK
+from wineprefix import BUILD, TOOLS, WORK, wine_loader
 
 TITLE = "Orvel Software License Agreement"
 # The agreement window whatever language its title is in, as the observer finds it.
@@ -26,7 +26,7 @@ class Observer:
         # Output goes to a file, not a pipe: a program the observer starts would inherit the pipe
         # and hold it open long after the observer is done.
         with tempfile.TemporaryFile(dir=WORK) as output, tempfile.TemporaryFile(dir=WORK) as errors:
-            result = subprocess.run(["wine", str(tools / "observer.exe"), *map(str, args)],
+            result = subprocess.run([wine_loader(), str(tools / "observer.exe"), *map(str, args)],
                                     env=dict(self.session.env, **(extra_env or {})), cwd=cwd,
                                     stdout=output, stderr=errors, timeout=timeout)
             output.seek(0)

@@ -6,7 +6,7 @@ import time
 
 from disccase import BROWSER_FOLDER, HTML_EXTENSIONS, BrowserCase
 from observer_client import CMD_ACCEPT, TEXT1, TITLE
-from wineprefix import TOOLS, wait_exit, windows_path
+from wineprefix import TOOLS, wait_exit, windows_path, wine_loader
 
 ENVIRONMENT_KEY = r"HKCU\Environment"
 
@@ -32,7 +32,7 @@ class TestHostile(BrowserCase):
 
         locked = self.make_disc(name="locked")
         locker = subprocess.Popen(
-            ["wine", str(TOOLS / "observer.exe"), "lock", windows_path(locked / "License.txt"),
+            [wine_loader(), str(TOOLS / "observer.exe"), "lock", windows_path(locked / "License.txt"),
              "15000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
             self.assertEqual(locker.stdout.readline().strip(), b"locked")
@@ -59,7 +59,7 @@ class TestHostile(BrowserCase):
         name = "index & ^%!',;=()[]{}~ é.htm"
         disc = self.make_disc(name="Disc & ^ % ! ' , ; = ( ) [ ] { } ~ Ü", files=[name])
         # The attributes are set through Windows, as a disc author's tools would.
-        subprocess.run(["wine", "cmd", "/c", "attrib", "+h", "+s", windows_path(disc / name)],
+        subprocess.run([wine_loader(), "cmd", "/c", "attrib", "+h", "+s", windows_path(disc / name)],
                        env=self.wine.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.assertEqual(self.accept(disc), 0)
         page = f"{windows_path(disc)}\\{name}"

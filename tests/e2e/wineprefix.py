@@ -4,6 +4,7 @@ in it. The tests' fixtures (conftest.py) start one for the whole run and end it 
 `wineserver -k`.
 """
 import contextlib
+import functools
 import os
 import shutil
 import subprocess
@@ -41,6 +42,17 @@ def wine64_loader():
     return loaders[0] if loaders else "wine"
 
 
+@functools.cache
+def wine_loader():
+    """The front end that starts programs of either kind; on a machine whose kernel refuses 32-bit
+    code, where it cannot start at all, the 64-bit loader, which starts the 64-bit ones."""
+    try:
+        runs = subprocess.run(["wine", "--version"], capture_output=True, timeout=60).returncode == 0
+    except OSError:
+        runs = False
+    return "wine" if runs else wine64_loader()
+
+
 def wine32_installed():
     status = subprocess.run(["dpkg-query", "-W", "-f=${Status}", "wine32:i386"],
                             capture_output=True, text=True).stdout
@@ -72,10 +84,11 @@ class Session:
             self._start_xvfb()
         # A prefix made before wine32 was installed has no syswow64 and starts no program at all
         # once it is: such a prefix is of the wrong kind and is made anew.
-        wrong_kind = wine32_installed() and not (PREFIX / "drive_c" / "windows" / "syswow64").is_dir()
+        wrong_kind = (wine32_installed() and wine_loader() == "wine"
+                      and not (PREFIX / "drive_c" / "windows" / "syswow64").is_dir())
         if not (PREFIX / "system.reg").exists() or wrong_kind:
             shutil.rmtree(PREFIX, ignore_errors=True)
-            self._quiet(["wineboot", "-i"], timeout=300)
+            self._quiet([wine_loader(), "wineboot", "-i"], timeout=300)
         self._start_server()
         # A program that crashes ends at once, with a backtrace, instead of waiting behind Wine's
         # crash dialog for someone to answer it: the test fails then, and the next one starts clean.
@@ -85,7 +98,7 @@ class Session:
         # A server of our own, started alone: one started by a piped wine call would hold the pipe.
         self._server = subprocess.Popen(["wineserver", "-p"], env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self._quiet(["wine", "cmd", "/c", "exit"], timeout=120)  # warm up the server
+        self._quiet([wine_loader(), "cmd", "/c", "exit"], timeout=120)  # warm up the server
 
     def _stop_server(self):
         if self._server:
@@ -118,7 +131,7 @@ class Session:
             yield
         finally:
             self.reg_delete(explorer + r"\Desktops")
-            self._quiet(["wine", "reg", "delete", explorer, "/v", "Desktop", "/f"])
+            self._quiet([wine_loader(), "reg", "delete", explorer, "/v", "Desktop", "/f"])
             self._stop_server()
             self._start_server()
 
@@ -139,8 +152,10 @@ class Session:
         reason when it does not."""
         if not wine32_installed():
             return False, "wine32:i386 is not installed"
+        if wine_loader() != "wine":
+            return False, "the kernel refuses 32-bit code: Wine's 32-bit loader does not start"
         try:
-            result = subprocess.run(["wine", str(BUILD / "win32" / "observer.exe"), "bits"],
+            result = subprocess.run([wine_loader(), str(BUILD / "win32" / "observer.exe"), "bits"],
                                     env=self.env, capture_output=True, text=True, timeout=120)
         except subprocess.TimeoutExpired:
             return False, "a 32-bit test program did not end within 2 minutes"
@@ -162,16 +177,16 @@ class Session:
 
     # The registry of the test prefix.
     def reg_add(self, key, value=None, data="", kind="REG_SZ"):
-        args = ["wine", "reg", "add", key, "/f", "/t", kind, "/d", str(data)]
+        args = [wine_loader(), "reg", "add", key, "/f", "/t", kind, "/d", str(data)]
         args += ["/v", value] if value else ["/ve"]
         if self._quiet(args).returncode != 0:
             raise RuntimeError("reg add failed: " + key)
 
     def reg_delete(self, key):
-        self._quiet(["wine", "reg", "delete", key, "/f"])
+        self._quiet([wine_loader(), "reg", "delete", key, "/f"])
 
     def reg_delete_value(self, key, value):
-        self._quiet(["wine", "reg", "delete", key, "/v", value, "/f"])
+        self._quiet([wine_loader(), "reg", "delete", key, "/v", value, "/f"])
 
     @contextlib.contextmanager
     def screen_dpi(self, dpi):
@@ -197,7 +212,7 @@ class Session:
             yield
         finally:
             for face in REPLACED_FACES[script]:
-                self._quiet(["wine", "reg", "delete", key, "/v", face, "/f"])
+                self._quiet([wine_loader(), "reg", "delete", key, "/v", face, "/f"])
 
     def temp_folder(self):
         """The Linux path of the temporary folder programs in the prefix are given."""
@@ -209,7 +224,7 @@ class Session:
     # The program under test and the observer.
     def start_program(self, exe, cwd, arch, extra_env=None, args=()):
         env = dict(self.env, **(extra_env or {}))
-        loader = self._wine64 if arch == "win64" else "wine"
+        loader = self._wine64 if arch == "win64" else wine_loader()
         return subprocess.Popen([loader, str(exe), *args], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 

@@ -1,134 +1,266 @@
 #include "launcher/rtf_filter.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "launcher/rtf_tokenizer.h"
+#include "launcher/rtf_words.h"
 
 namespace discgate {
 namespace {
 
-// The destinations that hold no text, by the control word that opens their group.
-constexpr std::array<std::string_view, 9> kRemoved{
-    "object",     "pict",      "objdata",   "shppict",
-    "nonshppict", "datastore", "themedata", "colorschememapping",
-    "fldinst"};
-
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-struct ControlWord {
-  std::string_view name;
-  std::int64_t parameter = 0;
-  bool hasParameter = false;
-  std::size_t end = 0;     // just past the word, its parameter and its delimiting space
-  bool delimited = false;  // by a space of its own
+// What a group holds, as far as the window is concerned.
+enum class Content : std::uint8_t {
+  Undecided,  // just opened: its first word says what it is
+  Shown,
+  Field,  // only a \fldrslt group inside it is shown
+  Upr,    // only a \ud group inside it is shown
+  Dropped,
 };
 
-// The control word at `at`, which is just past a backslash followed by a letter.
-ControlWord ReadControlWord(std::string_view rtf, std::size_t at) {
-  ControlWord word;
-  const std::size_t start = at;
-  while (at < rtf.size() && IsLetter(rtf[at])) ++at;
-  word.name = rtf.substr(start, at - start);
-  const bool negative = at < rtf.size() && rtf[at] == '-';
-  std::size_t digits = negative ? at + 1 : at;
-  while (digits < rtf.size() && IsDigit(rtf[digits]) && digits - at < 10) {
-    word.parameter = word.parameter * 10 + (rtf[digits] - '0');
-    word.hasParameter = true;
-    ++digits;
+struct Group {
+  Content content = Content::Undecided;
+  Content within = Content::Shown;  // what holds it
+  bool starred = false;             // opened with \*: a destination the reader may skip
+  bool braced = false;              // its opening brace was written
+  std::int64_t fallback = 1;        // \ucN: what follows each \uN for readers without Unicode
+};
+
+constexpr char kHex[] = "0123456789abcdef";
+
+class Policy {
+ public:
+  explicit Policy(std::size_t size) { m_out.reserve(size + size / 8); }
+
+  // False when the document is not one a reader could agree on.
+  bool Take(const RtfToken& token);
+  bool Ended() const { return m_ended; }
+  // False once the outermost group has shown it is no {\rtf document.
+  bool IsDocument() const { return m_groups.front().content != Content::Dropped; }
+  std::string Output() && { return std::move(m_out); }
+
+ private:
+  bool Open();
+  void Close();
+  bool Decide(const RtfToken& token);
+  void Show(const RtfToken& token);
+  void Word(const RtfWord& word, const RtfToken& token);
+  void Text(std::string_view text);
+  void Begin(Content content, std::string_view word = {}) {
+    Group& group = m_groups.back();
+    group.content = content;
+    group.braced = true;
+    m_out += '{';
+    if (!word.empty()) {
+      if (group.starred) m_out += "\\*";
+      m_out += '\\';
+      m_out += word;
+      m_out += ' ';
+    }
   }
-  if (word.hasParameter) at = digits;
-  if (negative) word.parameter = -word.parameter;
-  word.delimited = at < rtf.size() && rtf[at] == ' ';
-  if (word.delimited) ++at;
-  word.end = at;
-  return word;
+
+  // The two things the loop knows: the open groups, and how much of a \uN fallback is left.
+  std::vector<Group> m_groups;
+  std::int64_t m_skip = 0;
+  std::string m_out;
+  bool m_ended = false;
+};
+
+bool Policy::Take(const RtfToken& token) {
+  if (token.kind == RtfTokenKind::Open) return Open();
+  if (token.kind == RtfTokenKind::Close) {
+    // The document's own group must have opened with {\rtf.
+    if (m_groups.empty() || (m_groups.size() == 1 && !m_groups.back().braced)) return false;
+    Close();
+    return true;
+  }
+  if (m_groups.empty()) return false;  // nothing may stand outside the document's group
+  if (m_groups.back().content == Content::Undecided && Decide(token)) return IsDocument();
+  if (m_groups.back().content == Content::Shown) Show(token);
+  return true;
 }
 
-// Whether the group that opens at `at` (just past its brace) is one that holds no text: its
-// first control word, after an optional \*, names a removed destination.
-bool IsRemoved(std::string_view name) {
-  return std::find(kRemoved.begin(), kRemoved.end(), name) != kRemoved.end();
+bool Policy::Open() {
+  if (m_groups.size() == kMaxRtfDepth) return false;
+  m_skip = 0;
+  if (m_groups.empty()) {
+    m_groups.push_back({});
+    return true;
+  }
+  Group& parent = m_groups.back();
+  if (parent.content == Content::Undecided) {
+    Decide(RtfToken{RtfTokenKind::Open, {}, 0, false});
+    if (!IsDocument()) return false;
+  }
+  const Group& holder = m_groups.back();
+  Group group;
+  group.within = holder.content;
+  group.fallback = holder.fallback;
+  if (holder.content == Content::Dropped) group.content = Content::Dropped;
+  m_groups.push_back(group);
+  return true;
 }
 
-bool IsRemovedGroup(std::string_view rtf, std::size_t at) {
-  while (at < rtf.size() && (rtf[at] == '\r' || rtf[at] == '\n')) ++at;
-  if (rtf.substr(at, 2) == "\\*") at += 2;
-  while (at < rtf.size() && (rtf[at] == '\r' || rtf[at] == '\n' || rtf[at] == ' ')) ++at;
-  if (at + 1 >= rtf.size() || rtf[at] != '\\' || !IsLetter(rtf[at + 1])) return false;
-  return IsRemoved(ReadControlWord(rtf, at + 1).name);
+void Policy::Close() {
+  m_skip = 0;
+  if (m_groups.back().braced) m_out += '}';
+  m_groups.pop_back();
+  m_ended = m_groups.empty();
+}
+
+// A group's first token decides what it is: \* marks a destination that is dropped unless the
+// window reads it; a destination's word opens it; anything else makes a group of text. True when
+// the decision took the token.
+bool Policy::Decide(const RtfToken& token) {
+  Group& group = m_groups.back();
+  if (token.kind == RtfTokenKind::Symbol && token.text == "*" && !group.starred) {
+    group.starred = true;
+    return true;
+  }
+  const RtfWord* word = token.kind == RtfTokenKind::Word ? FindRtfWord(token.text) : nullptr;
+  const RtfRole role = word ? word->role : RtfRole::Shown;
+  if (m_groups.size() == 1) {
+    // The document itself opens with {\rtf, in this case only.
+    if (token.kind != RtfTokenKind::Word || token.text != "rtf" || group.starred) {
+      group.content = Content::Dropped;
+      return true;
+    }
+    Begin(Content::Shown, "rtf");
+    if (token.hasParameter) m_out.insert(m_out.size() - 1, std::to_string(token.parameter));
+    return true;
+  }
+  if (group.within == Content::Field || group.within == Content::Upr) {
+    const RtfRole kept =
+        group.within == Content::Field ? RtfRole::FieldResult : RtfRole::UprUnicode;
+    if (word && role == kept) {
+      Begin(Content::Shown);
+    } else {
+      group.content = Content::Dropped;
+    }
+    return true;
+  }
+  if (word && role == RtfRole::Table) {
+    Begin(Content::Shown, word->spelling);
+    return true;
+  }
+  if (word && (role == RtfRole::Field || role == RtfRole::Upr)) {
+    Begin(role == RtfRole::Field ? Content::Field : Content::Upr);
+    return true;
+  }
+  const bool text =
+      role == RtfRole::Shown || role == RtfRole::Unicode || role == RtfRole::UnicodeSkip;
+  if (group.starred || !text) {
+    group.content = Content::Dropped;
+    return true;
+  }
+  Begin(Content::Shown);
+  return false;
+}
+
+void Policy::Show(const RtfToken& token) {
+  if (m_skip > 0 && token.kind != RtfTokenKind::Open && token.kind != RtfTokenKind::Close) {
+    if (token.kind == RtfTokenKind::Text &&
+        static_cast<std::uint64_t>(m_skip) < token.text.size()) {
+      const auto skipped = static_cast<std::size_t>(m_skip);
+      m_skip = 0;
+      Text(token.text.substr(skipped));
+      return;
+    }
+    m_skip -= token.kind == RtfTokenKind::Text ? static_cast<std::int64_t>(token.text.size()) : 1;
+    if (m_skip < 0) m_skip = 0;
+    return;
+  }
+  switch (token.kind) {
+    case RtfTokenKind::Word:
+      if (const RtfWord* word = FindRtfWord(token.text)) Word(*word, token);
+      break;
+    case RtfTokenKind::Symbol:
+      if (token.text == "\\" || token.text == "{" || token.text == "}" || token.text == "~" ||
+          token.text == "-" || token.text == "_") {
+        m_out += '\\';
+        m_out += token.text;
+      }
+      break;
+    case RtfTokenKind::Hex:
+      m_out += "\\'";
+      m_out += kHex[token.parameter / 16];
+      m_out += kHex[token.parameter % 16];
+      break;
+    case RtfTokenKind::Text:
+      Text(token.text);
+      break;
+    default:  // binary data is never text
+      break;
+  }
+}
+
+void Policy::Word(const RtfWord& word, const RtfToken& token) {
+  Group& group = m_groups.back();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  switch (word.role) {
+    case RtfRole::Shown:
+      if (token.parameter < kMin || token.parameter > kMax) return;
+      m_out += '\\';
+      m_out += word.spelling;
+      if (token.hasParameter) m_out += std::to_string(token.parameter);
+      m_out += ' ';
+      return;
+    case RtfRole::Unicode:
+      // One fallback of our own, for the one a reader skips by default; the document's own
+      // fallback is skipped here, however long it says it is.
+      if (!token.hasParameter || token.parameter < -32768 || token.parameter > 65535) return;
+      m_out += "\\u";
+      m_out += std::to_string(token.parameter);
+      m_out += " ?";
+      m_skip = group.fallback;
+      return;
+    case RtfRole::UnicodeSkip:
+      if (token.hasParameter && token.parameter >= 0) group.fallback = token.parameter;
+      return;
+    default:
+      // A destination's word inside a group of text: the rest of the group is no text.
+      group.content = Content::Dropped;
+      return;
+  }
+}
+
+void Policy::Text(std::string_view text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+      m_out += c;  // braces and backslashes are never in a run of text
+    } else if (byte >= 0x80) {
+      m_out += "\\'";
+      m_out += kHex[byte / 16];
+      m_out += kHex[byte % 16];
+    } else if (c == '\t') {
+      m_out += "\\tab ";
+    }
+  }
+}
+
+bool OnlySpaceAfter(std::string_view rest) {
+  // Editors end the file with a line break, WordPad with a NUL.
+  return rest.find_first_not_of(std::string_view(" \t\r\n\0", 5)) == std::string_view::npos;
 }
 
 }  // namespace
 
 std::optional<std::string> FilterRtf(std::string_view rtf) {
-  std::string out;
-  out.reserve(rtf.size());
-  int depth = 0;
-  int removedFrom = 0;       // the depth of the removed group being skipped; 0 when none
-  bool keepClosing = false;  // that group's opening brace was kept: so is its closing one
-  bool bare = false;         // what was let through ends in a control word with no delimiter
-  const auto emit = [&out, &bare](std::string_view text, bool bareWord = false) {
-    out.append(text);
-    bare = bareWord;
-  };
-  // Taking something out must not join a control word to what follows it (\fs20 and a 0 after
-  // a picture would make \fs200): such a word gets its delimiting space first.
-  const auto cut = [&out, &bare] {
-    if (bare) out += ' ';
-    bare = false;
-  };
-  for (std::size_t at = 0; at < rtf.size();) {
-    const char c = rtf[at];
-    const bool keep = removedFrom == 0;
-    if (c == '{') {
-      if (++depth > kMaxRtfDepth) return std::nullopt;
-      if (keep && IsRemovedGroup(rtf, at + 1)) {
-        removedFrom = depth;
-        cut();
-      }
-      if (removedFrom == 0) emit("{");
-      ++at;
-    } else if (c == '}') {
-      if (depth == 0) return std::nullopt;
-      if (keep || (removedFrom == depth && keepClosing)) emit("}");
-      if (removedFrom == depth) {
-        removedFrom = 0;
-        keepClosing = false;
-      }
-      --depth;
-      ++at;
-    } else if (c == '\\' && at + 1 < rtf.size() && IsLetter(rtf[at + 1])) {
-      const ControlWord word = ReadControlWord(rtf, at + 1);
-      std::size_t end = word.end;
-      if (word.name == "bin") {
-        // Raw bytes follow, braces and backslashes among them: skipped by their count, and
-        // never shown, being no text.
-        const auto count = static_cast<std::size_t>(std::max<std::int64_t>(word.parameter, 0));
-        end = count > rtf.size() - end ? rtf.size() : end + count;
-        if (keep) cut();
-      } else if (keep && IsRemoved(word.name)) {
-        // A destination's word inside a group of text: the rest of that group is taken out.
-        cut();
-        if (depth > 0) {
-          removedFrom = depth;
-          keepClosing = true;
-        }
-      } else if (keep) {
-        emit(rtf.substr(at, end - at), !word.delimited);
-      }
-      at = end;
-    } else if (c == '\\' && at + 1 < rtf.size()) {
-      // A control symbol: an escaped brace or backslash, \'hh, \~ and the like.
-      if (keep) emit(rtf.substr(at, 2));
-      at += 2;
-    } else {
-      if (keep) emit(rtf.substr(at, 1));
-      ++at;
-    }
+  RtfTokenizer tokens(rtf);
+  Policy policy(rtf.size());
+  bool started = false;
+  while (!policy.Ended()) {
+    const std::optional<RtfToken> token = tokens.Next();
+    if (!token || token->kind == RtfTokenKind::End) return std::nullopt;
+    if (!started && token->kind != RtfTokenKind::Open) return std::nullopt;
+    started = true;
+    if (!policy.Take(*token)) return std::nullopt;
   }
-  if (depth != 0) return std::nullopt;
-  return out;
+  if (!OnlySpaceAfter(tokens.Rest())) return std::nullopt;
+  return std::move(policy).Output();
 }
 
 }  // namespace discgate

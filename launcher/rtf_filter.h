@@ -10,12 +10,14 @@ namespace discgate {
 // without end could be made to run out of memory.
 inline constexpr int kMaxRtfDepth = 100;
 
-// An RTF licence with every group that is not text taken out, before any of it reaches a
-// rich-edit control: embedded objects and pictures (\object, \pict, \*\objdata, \*\shppict,
-// \nonshppict, with the \result pictures inside objects), \*\datastore, \*\themedata,
-// \*\colorschememapping and field instructions (\*\fldinst: a link keeps its visible text and
-// does nothing), and \binN data, skipped by its count. Escaped braces and backslashes are text.
-// Nothing when the groups do not balance or nest deeper than kMaxRtfDepth.
+// An RTF licence written anew from what the window knows it shows, before any of it reaches a
+// rich-edit control: the text, its character and paragraph formatting, lists, tables, and the
+// font, colour, style and list tables. A link keeps its visible text and does nothing. Every
+// other control word is dropped, and every other destination with its whole group, whatever the
+// case of its letters. Each word comes out in its own spelling with one delimiting space, text
+// with its braces and backslashes escaped and bytes outside ASCII as \'hh, with no line breaks.
+// Nothing when it is not a valid RTF document: see RtfTokenizer, and groups that do not balance,
+// that nest deeper than kMaxRtfDepth, or that do not start with {\rtf.
 std::optional<std::string> FilterRtf(std::string_view rtf);
 
 }  // namespace discgate

@@ -7,53 +7,73 @@
 namespace discgate {
 namespace {
 
+using namespace std::string_literals;
+
 std::string Filtered(std::string_view rtf) { return FilterRtf(rtf).value_or("<refused>"); }
 
-TEST(RtfFilter, KeepsTheTextAndItsFormattingAsItIs) {
+TEST(RtfFilter, WritesTheTextAndItsFormattingAnewAndReadsItsOwnOutputAsItIs) {
   const std::string rtf =
-      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs28\\b "
-      "Licence\\b0\\par{\\pntext 1.\\tab}\\cf1 Clause \\'e9 \\u8364? \\{braces\\} \\\\\\par}";
-  EXPECT_EQ(Filtered(rtf), rtf);
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs28\\B "
+      "Licence\\b0\\par{\\pntext 1.\\tab}\\cf1 Clause \\'E9 \xe9\t\x01\\u8364? \\{braces\\} "
+      "\\\\\\\r\n\\trowd\\CLWWIDTH2\\cell\\row}\r\n";
+  const std::string shown =
+      "{\\rtf1 \\ansi {\\fonttbl {\\f0 Arial;}}{\\colortbl ;\\red255 \\green0 \\blue0 ;}\\f0 "
+      "\\fs28 \\b Licence\\b0 \\par {\\pntext 1.\\tab }\\cf1 Clause \\'e9 \\'e9\\tab \\u8364 ? "
+      "\\{braces\\} \\\\\\par \\trowd \\clwWidth2 \\cell \\row }";
+  EXPECT_EQ(Filtered(rtf), shown);
+  EXPECT_EQ(Filtered(shown), shown);
 }
 
-TEST(RtfFilter, TakesOutEveryGroupThatIsNoText) {
-  EXPECT_EQ(Filtered("{\\rtf1 Before{\\pict\\wmetafile8 0100090000}After}"),
-            "{\\rtf1 BeforeAfter}");
-  EXPECT_EQ(Filtered("{\\rtf1 A{\\object\\objemb{\\*\\objclass Package}{\\*\\objdata 01050000}"
-                     "{\\result{\\pict\\emfblip 0100}}}B}"),
-            "{\\rtf1 AB}");
-  EXPECT_EQ(Filtered("{\\rtf1{\\*\\shppict{\\pict 00}}{\\nonshppict{\\pict 00}}"
-                     "{\\*\\datastore 0105}{\\*\\themedata 504b}{\\*\\colorschememapping 3c3f}x}"),
-            "{\\rtf1 x}");
-  // A link keeps its visible text and loses what it would do.
-  EXPECT_EQ(Filtered("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt Terms}}}"),
-            "{\\rtf1{\\field {\\fldrslt Terms}}}");
-  // A destination's word in the middle of a group takes out the rest of that group.
-  EXPECT_EQ(Filtered("{\\rtf1{\\b bold\\pict 0100}after}"), "{\\rtf1{\\b bold}after}");
+// What a hostile disc has tried: objects, pictures and shapes in any case or spelling, words
+// split by line breaks, fallbacks and bad escapes that hide a backslash, and every destination
+// the window does not read.
+TEST(RtfFilter, LetsNothingThroughButTextAndItsFormatting) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"{\\rtf1 A{\\OBJECT\\objemb{\\*\\objclass Package}{\\*\\OBJDATA 0105}}B}", "AB"},
+      {"{\\rtf1 A{\\Pict\\pngblip 89504e47}B}", "AB"},
+      {"{\\rtf1 A\\ob\r\nject B}", "Aject B"},
+      {"{\\rtf1 \\uc1\\u65\\\\object}", "\\u65 ?object"},
+      {"{\\rtf1 \\uc0\\u65 x\\uc2\\u66\\'41\\'42y}", "\\u65 ?x\\u66 ?y"},
+      {"{\\rtf1 A{\\shp{\\*\\shpinst{\\sp{\\sn pibName}{\\sv \\\\\\\\host\\\\a.png}}}}B}", "AB"},
+      {"{\\rtf1 A{\\do\\dobxcolumn{\\dptxbxtext x}}B}", "AB"},
+      {"{\\rtf1{\\fonttbl{\\f0 Arial{\\*\\fontemb 00}{\\*\\fontfile x.ttf};}}x}",
+       "{\\fonttbl {\\f0 Arial;}}x"},
+      {"{\\rtf1{\\*\\template \\\\\\\\host\\\\a.dot}{\\*\\htmltag84 <img>}{\\*\\anything x}A}",
+       "A"},
+      {"{\\rtf1{\\info{\\author x}}{\\header h}{\\footnote f}\\v hidden\\v0  shown}",
+       "hidden shown"},
+      {"{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"file://host/x\"}{\\fldrslt Terms}}}", "{{Terms}}"},
+      {"{\\rtf1{\\upr{\\fs20 ansi}{\\*\\ud{\\fs20 uni}}}}", "{{{\\fs20 uni}}}"},
+      {"{\\rtf1{\\b bold\\pict 0100}after}", "{\\b bold}after"},
+      {"{\\rtf1 a\\bin5 }{\\\\z b}", "a b"},
+      {"{\\rtf1\\fs9999999999 x\\fs20{\\pict 00}0}", "x\\fs20 0"},
+      {"{\\rtf1 a{\\b b\\*\\object x}c}", "a{\\b b}c"},
+  };
+  for (const auto& [rtf, text] : cases) {
+    EXPECT_EQ(Filtered(rtf), "{\\rtf1 " + text + "}") << rtf;
+  }
 }
 
-TEST(RtfFilter, SkipsBinaryDataByItsCountWhateverItHolds) {
-  // Five raw bytes: } { \ \ z.
-  EXPECT_EQ(Filtered("{\\rtf1 a\\bin5 }{\\\\z b}"), "{\\rtf1 a b}");
-  EXPECT_EQ(Filtered("{\\rtf1{\\pict\\bin3 }}}}x}"), "{\\rtf1 x}");
-}
-
-TEST(RtfFilter, WhatIsTakenOutNeverJoinsAControlWordToWhatFollows) {
-  // \fs20, a picture, then the text 0: not \fs200.
-  EXPECT_EQ(Filtered("{\\rtf1\\fs20{\\pict 00}0}"), "{\\rtf1\\fs20 0}");
-  EXPECT_EQ(Filtered("{\\rtf1\\b \\bin1 x y}"), "{\\rtf1\\b  y}");
-}
-
-TEST(RtfFilter, EscapedBracesAndBackslashesAreText) {
-  const std::string text = "{\\rtf1 \\{object\\} is text, and so is \\\\pict}";
-  EXPECT_EQ(Filtered(text), text);
-}
-
-TEST(RtfFilter, RefusesGroupsThatDoNotBalanceOrNestTooDeep) {
-  EXPECT_FALSE(FilterRtf("{\\rtf1 open"));
-  EXPECT_FALSE(FilterRtf("{\\rtf1 closed}}"));
-  EXPECT_FALSE(FilterRtf(std::string(kMaxRtfDepth + 1, '{') + std::string(kMaxRtfDepth + 1, '}')));
-  EXPECT_TRUE(FilterRtf(std::string(kMaxRtfDepth, '{') + std::string(kMaxRtfDepth, '}')));
+TEST(RtfFilter, RefusesWhatIsNotAValidRtfDocument) {
+  const std::string refused[] = {
+      "{\\rtf1 open",
+      "{\\rtf1 closed}}",
+      "{\\rtf1 a}junk",
+      "{\\b not a document}",
+      "{}",
+      "x{\\rtf1 a}",
+      "{\\rtf1 \\ob\0ject}"s,
+      "{\\rtf1 \\'x\\\\object}",
+      "{\\rtf1 \\'4}",
+      "{\\rtf1 \\bin9 short}",
+      "{\\rtf1 \\fs12345678901 x}",
+      "{\\rtf1 \\" + std::string(33, 'a') + " x}",
+      "{\\rtf1 " + std::string(kMaxRtfDepth, '{') + std::string(kMaxRtfDepth, '}') + "}",
+  };
+  for (const std::string& rtf : refused) EXPECT_FALSE(FilterRtf(rtf)) << rtf;
+  EXPECT_TRUE(FilterRtf("{\\rtf1 \\" + std::string(32, 'a') + " x}\r\n\0"s));
+  EXPECT_TRUE(FilterRtf("{\\rtf1 " + std::string(kMaxRtfDepth - 1, '{') +
+                        std::string(kMaxRtfDepth - 1, '}') + "}"));
 }
 
 }  // namespace

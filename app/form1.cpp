@@ -145,6 +145,7 @@ Status Form1::Create(Licence licence) {
   m_licenceText = std::move(licence.text);
   m_rightToLeft = licence.rightToLeft;
   m_licenceRtf = licence.rtf;
+  m_licencePath = std::move(licence.path);
   m_language = licence.language;
   Status registered = RegisterWindowClass();
   if (!registered.ok()) return registered;
@@ -156,7 +157,9 @@ Status Form1::Create(Licence licence) {
   if (!::CreateWindowExW(exStyle, kClassName, Widen(CaptionText(*m_language, m_product)).c_str(),
                          kFrameStyle, frame.left, frame.top, frame.right - frame.left,
                          frame.bottom - frame.top, nullptr, nullptr, m_instance, this)) {
-    // WM_CREATE says why it failed; otherwise the system does.
+    // WM_CREATE says why it failed, and what it was doing when it names that; otherwise the
+    // system says why.
+    if (m_createError && m_createError->action != Action::None) return *m_createError;
     return WithAction(m_createError ? *m_createError : LastError(), Action::CreateWindow);
   }
 
@@ -201,7 +204,7 @@ bool Form1::OnCreate() {
       std::string().swap(m_licenceText);
       // A licence that is not shown whole may not be agreed to.
       if (!shown) {
-        m_createError = Error{kErrorInvalidData, {}, Action::CreateWindow, {}};
+        m_createError = Error{kErrorInvalidData, {}, Action::ReadLicence, m_licencePath};
         return false;
       }
       FollowHighContrast(m_text1);

@@ -76,6 +76,7 @@ class Form1 {
   bool m_licenceRtf = false;                        // shown formatted, in a rich-edit control
   bool m_rightToLeft = false;          // the licence reads right to left, so the window is mirrored
   std::string m_licenceText;           // only until Text1 holds it
+  std::string m_licencePath;
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;
   bool m_created = false;  // WM_CREATE succeeded: the window's end is the program's

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/planted_fault.h"
 #include "platform/system_library.h"
 
 namespace discgate {
@@ -17,6 +18,8 @@ struct Source {
 
 DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
   auto* source = reinterpret_cast<Source*>(cookie);
+  // A read that fails half-way, as a disc that goes away would.
+  if (PlantedFault(L"stream") && source->done > 0) return ERROR_READ_FAULT;
   const std::size_t left = source->text->size() - source->done;
   const auto count = std::min(left, static_cast<std::size_t>(std::max<LONG>(wanted, 0)));
   std::memcpy(buffer, source->text->data() + source->done, count);
@@ -47,9 +50,10 @@ bool StreamRtf(HWND richEdit, const std::string& rtf) {
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
   stream.pfnCallback = ReadRtf;
-  const LRESULT read =
-      ::SendMessageW(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-  return read > 0 || rtf.empty();
+  ::SendMessageW(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  // The control stops at what it cannot read and keeps what it read before: only a stream read
+  // to its end without an error is the whole licence.
+  return stream.dwError == 0 && source.done == rtf.size();
 }
 
 void FollowHighContrast(HWND richEdit) {

@@ -13,8 +13,8 @@ namespace discgate {
 // folder only. Null when neither is there.
 const wchar_t* RichEditClass();
 
-// Fills the control with the RTF; false when the control took none of it. The control gets no
-// OLE callback, so nothing embedded could act.
+// Fills the control with the RTF; false unless the control read all of it without an error. The
+// control gets no OLE callback, so nothing embedded could act.
 bool StreamRtf(HWND richEdit, const std::string& rtf);
 
 // In a high-contrast theme the text and background take the system's colours, whatever the RTF

@@ -96,7 +96,7 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
   Result<std::string> text = Shown(platform, attempt);
   if (!text.ok()) return text.error();
   return Licence{std::move(text.value()), attempt.rtf, IsRightToLeft(language),
-                 &LanguageOfLicence(language)};
+                 &LanguageOfLicence(language), attempt.path};
 }
 
 }  // namespace discgate

@@ -20,6 +20,7 @@ struct Licence {
   // The window's texts: the licence's language where the program speaks it, else English, which
   // is also what the plain "License.txt" gets.
   const UiLanguage* language = &English();
+  std::string path;  // the file it was read from, as the reports name it
 };
 
 // The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),

@@ -6,7 +6,7 @@ import time
 
 from disccase import HTML_EXTENSIONS, BrowserCase
 from observer_client import CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, WINDOW, parse_dump, parse_report
-from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path
+from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path, wine_loader
 
 # DLLs that Windows looks for beside the program, or that system DLLs load by bare name; none of
 # them is a KnownDLL. version.dll is left out: Wine loads it for its own start-up before the
@@ -60,6 +60,15 @@ class TestSafety(BrowserCase):
         time.sleep(1)
         self.assertIsNone(process.poll(), "the report closed before it was answered")
         self.expect_report(process, "Could not create the window.")
+
+    def test_an_rtf_licence_the_control_stops_reading_half_way_cannot_be_agreed_to(self):
+        disc = self.faulty_disc()
+        (disc / "License.txt").unlink()
+        # Long enough that the control asks for it more than once.
+        (disc / "License.rtf").write_bytes(b"{\\rtf1 " + b"Clause of the licence.\\par " * 4000 + b"}")
+        process = self.start(disc, env={"DISCGATE_PLANTED_FAULT": "stream"})
+        text = self.expect_report(process, 'Could not read the licence agreement "')
+        self.assertIn('License.rtf".', text)
 
     def test_nothing_can_be_pressed_while_the_unrecoverable_error_shows(self):
         process = self.start_and_wait(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "terminate"})
@@ -118,7 +127,7 @@ class TestSafety(BrowserCase):
     def test_a_licence_held_open_by_an_editor_is_still_shown(self):
         disc = self.make_disc(licence=b"being edited")
         editor = subprocess.Popen(
-            ["wine", str(TOOLS / "observer.exe"), "edit", windows_path(disc / "License.txt"),
+            [wine_loader(), str(TOOLS / "observer.exe"), "edit", windows_path(disc / "License.txt"),
              "20000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
             self.assertEqual(editor.stdout.readline().strip(), b"locked")

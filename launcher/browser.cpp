@@ -63,12 +63,20 @@ ExecutableLookup FindBrowser(Platform& platform) {
 
 Status OpenInBrowser(Platform& platform, const std::string& page, const std::string& folder) {
   const ExecutableLookup browser = FindBrowser(platform);
-  if (IsStartableBrowser(platform, browser) &&
-      platform.StartProcess(browser.program, BrowserCommandLine(browser.program, page)).ok()) {
+  if (browser.code < kLookupFound) {
+    // No association at all: the shell still knows how to show a web page.
+    Status opened = platform.ShellOpenWebPage(page, folder);
+    if (!opened.ok()) return WithAction(opened.error(), Action::Open, page);
     return {};
   }
-  Status opened = platform.ShellOpenWebPage(page, folder);
-  if (!opened.ok()) return WithAction(opened.error(), Action::Open, page);
+  // The shell would open the page through the very association refused here.
+  if (!IsStartableBrowser(platform, browser)) {
+    const bool gone = IsFullPath(browser.program) && !platform.IsFile(browser.program);
+    return Error{gone ? kErrorFileNotFound : kErrorNoAssociation, {}, Action::Open, page};
+  }
+  Status started =
+      platform.StartProcess(browser.program, BrowserCommandLine(browser.program, page));
+  if (!started.ok()) return WithAction(started.error(), Action::Open, page);
   return {};
 }
 

@@ -32,6 +32,38 @@ UiText TextOf(Action action) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The code point of the bidirectional control that starts `text`, as UTF-8, or 0: the marks
+// (U+200E, U+200F, U+061C), embeddings and overrides (U+202A-U+202E) and isolates (U+2066-U+2069).
+char32_t BidiControlAt(std::string_view text) {
+  const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (text.size() >= 2 && byte(0) == 0xD8 && byte(1) == 0x9C) return 0x061C;
+  if (text.size() < 3 || byte(0) != 0xE2) return 0;
+  const char32_t code = 0x2000 + ((byte(1) & 0x3F) << 6) + (byte(2) & 0x3F);
+  const bool control = code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+                       (code >= 0x2066 && code <= 0x2069);
+  return control ? code : 0;
+}
+
+// A name that reorders the text around it would make a report say another file: each such
+// control in it is shown as what it is, <U+202E>.
+std::string WithBidiControlsShown(std::string_view path) {
+  std::string out;
+  out.reserve(path.size());
+  for (std::size_t i = 0; i < path.size();) {
+    const char32_t code = BidiControlAt(path.substr(i));
+    if (code == 0) {
+      out += path[i++];
+      continue;
+    }
+    constexpr char kHex[] = "0123456789ABCDEF";
+    out += "<U+";
+    for (const int shift : {12, 8, 4, 0}) out += kHex[(code >> shift) & 0xF];
+    out += '>';
+    i += code == 0x061C ? 2 : 3;
+  }
+  return out;
+}
+
 // A path in a right-to-left report reads as it is, left to right: without this the bidirectional
 // algorithm reorders its parts around Arabic or Hebrew folder names, or after a U+202E in a name.
 std::string Isolated(std::string_view path, const UiLanguage& language, Isolation isolation) {
@@ -44,6 +76,10 @@ std::string Isolated(std::string_view path, const UiLanguage& language, Isolatio
   const std::string_view close = isolate ? "\xE2\x81\xA9" : "\xE2\x80\xAC";
   // NOLINTEND(misc-misleading-bidirectional)
   return std::string(open) + std::string(path) + std::string(close);
+}
+
+std::string Shown(std::string_view path, const UiLanguage& language, Isolation isolation) {
+  return Isolated(WithBidiControlsShown(path), language, isolation);
 }
 
 }  // namespace
@@ -73,7 +109,7 @@ std::string FillInserts(std::string_view description, std::string_view subject) 
 
 std::string ActionText(const Error& error, const UiLanguage& language, Isolation isolation) {
   if (error.action == Action::None) return {};
-  return Format(language[TextOf(error.action)], Isolated(error.subject, language, isolation),
+  return Format(language[TextOf(error.action)], Shown(error.subject, language, isolation),
                 std::to_string(kMaxLicenceBytes >> 20));
 }
 
@@ -83,7 +119,7 @@ std::string ReportText(const Error& error, const UiLanguage& language, Isolation
   if (error.code == 0) return text + std::string(language[UiText::NoReason]);
   text += Format(language[UiText::ErrorNumber], std::to_string(error.code));
   if (error.description.empty()) return text + std::string(language[UiText::UnknownError]);
-  return text + FillInserts(error.description, Isolated(error.subject, language, isolation));
+  return text + FillInserts(error.description, Shown(error.subject, language, isolation));
 }
 
 }  // namespace discgate

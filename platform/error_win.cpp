@@ -8,6 +8,7 @@ namespace discgate {
 
 // The numbers the decisions compare against, copied without <windows.h>, must be Windows' own.
 static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(kErrorNoAssociation == ERROR_NO_ASSOCIATION);
 static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
 static_assert(kErrorNotEnoughMemory == ERROR_NOT_ENOUGH_MEMORY);
 static_assert(kErrorInvalidData == ERROR_INVALID_DATA);

@@ -23,6 +23,7 @@ inline constexpr std::uint32_t kErrorNetNameDeleted = 64;
 inline constexpr std::uint32_t kErrorBadNetName = 67;
 inline constexpr std::uint32_t kErrorFileExists = 80;
 inline constexpr std::uint32_t kErrorFileTooLarge = 223;
+inline constexpr std::uint32_t kErrorNoAssociation = 1155;
 inline constexpr std::uint32_t kErrorNoNetwork = 1222;
 inline constexpr std::uint32_t kErrorNetworkUnreachable = 1231;
 

@@ -10,6 +10,11 @@ namespace {
 // LOAD_LIBRARY_SEARCH_SYSTEM32, which the headers for older Windows lack.
 constexpr DWORD kSearchSystem32 = 0x00000800;
 
+// Where SetDefaultDllDirectories is missing (Windows 7 without KB2533623 and older), a DLL
+// loaded by its full path would still have its own imports looked for beside the program: with
+// LOAD_WITH_ALTERED_SEARCH_PATH they are looked for beside the DLL first, in the system folder.
+DWORD g_fullPathLoadFlags = LOAD_WITH_ALTERED_SEARCH_PATH;
+
 // kernel32 is mapped into every process before its first instruction, from the system folder.
 FARPROC Kernel32Function(const char* name) {
   return ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), name);
@@ -20,7 +25,7 @@ HMODULE LoadFromSystemFolder(const wchar_t* dll) {
   const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
   const std::wstring path = std::wstring(folder, length) + L"\\" + dll;
-  return ::LoadLibraryW(path.c_str());
+  return ::LoadLibraryExW(path.c_str(), nullptr, g_fullPathLoadFlags);
 }
 
 // DLLs that the common controls bring in by bare name as a dependency of another system DLL
@@ -36,7 +41,9 @@ void RestrictDllSearchToSystemFolder() {
   using SetDllDirectoryFunction = BOOL(WINAPI*)(const wchar_t*);
   const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
       reinterpret_cast<void*>(Kernel32Function("SetDefaultDllDirectories")));
-  if (!setDefault || !setDefault(kSearchSystem32)) {
+  if (setDefault && setDefault(kSearchSystem32)) {
+    g_fullPathLoadFlags = 0;  // the system folder is the only place searched already
+  } else {
     const auto setDirectory = reinterpret_cast<SetDllDirectoryFunction>(
         reinterpret_cast<void*>(Kernel32Function("SetDllDirectoryW")));
     if (setDirectory) setDirectory(L"");

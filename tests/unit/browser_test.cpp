@@ -107,40 +107,45 @@ TEST(OpenInBrowser, WithoutABrowserThePageGoesToTheShellAsAWebPage) {
 }
 
 TEST(OpenInBrowser, OnlyAFullPathToAnExistingExeIsStartedAsTheBrowser) {
+  // What is refused is reported, never handed to the shell, which would open the page through
+  // the same association.
   const struct {
     const char* program;
     bool exists;
-    bool started;
+    std::uint32_t refusal;  // 0: started
   } cases[] = {
-      {"C:\\Browser\\browser.exe", true, true},
-      {"C:\\Browser\\BROWSER.EXE", true, true},
-      {"\\\\server\\apps\\browser.exe", true, true},
-      {"C:\\Browser\\browser.exe", false, false},  // the association outlived the browser
-      {"browser.exe", true, false},                // would be searched for in folders others write
-      {"Browser\\browser.exe", true, false},
-      {"C:browser.exe", true, false},          // relative to drive C's current directory
-      {"C:\\Browser\\open.cmd", true, false},  // a command interpreter would read the page
-      {"C:\\Browser\\open.bat", true, false},
-      {"C:\\Browser\\page.htm", true, false},
-      {"", true, false},
+      {"C:\\Browser\\browser.exe", true, 0},
+      {"C:\\Browser\\BROWSER.EXE", true, 0},
+      {"\\\\server\\apps\\browser.exe", true, 0},
+      {"C:\\Browser\\browser.exe", false, 2},  // the association outlived the browser
+      {"browser.exe", true, 1155},             // would be searched for in folders others write
+      {"Browser\\browser.exe", true, 1155},
+      {"C:browser.exe", true, 1155},          // relative to drive C's current directory
+      {"C:\\Browser\\open.cmd", true, 1155},  // a command interpreter would read the page
+      {"C:\\Browser\\open.bat", true, 1155},
+      {"C:\\Browser\\page.htm", true, 1155},
+      {"", true, 1155},
   };
   for (const auto& each : cases) {
     testing::FakePlatform platform;
     platform.association = {42, each.program};
     platform.programs = {};
     if (each.exists) platform.programs.insert(each.program);
-    ASSERT_TRUE(OpenInBrowser(platform, "E:\\index.htm", "E:\\").ok());
-    EXPECT_EQ(platform.started.size(), each.started ? 1u : 0u) << each.program;
-    EXPECT_EQ(platform.opened.size(), each.started ? 0u : 1u) << each.program;
+    const Status status = OpenInBrowser(platform, "E:\\index.htm", "E:\\");
+    EXPECT_EQ(status.ok() ? 0u : status.error().code, each.refusal) << each.program;
+    EXPECT_EQ(platform.started.size(), each.refusal ? 0u : 1u) << each.program;
+    EXPECT_TRUE(platform.opened.empty()) << each.program;
   }
 }
 
-TEST(OpenInBrowser, ABrowserThatCannotStartFallsBackToTheShell) {
+TEST(OpenInBrowser, ABrowserThatCannotStartIsReportedWithThePage) {
   testing::FakePlatform platform;
-  platform.startFails = testing::FakeError(2);
-  ASSERT_TRUE(OpenInBrowser(platform, "E:\\index.htm", "E:\\").ok());
-  ASSERT_EQ(platform.opened.size(), 1u);
-  EXPECT_EQ(platform.opened[0].file, "E:\\index.htm");
+  platform.startFails = testing::FakeError(5);
+  const Status status = OpenInBrowser(platform, "E:\\index.htm", "E:\\");
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error().code, 5u);
+  EXPECT_EQ(ActionText(status.error(), English()), "Could not open \"E:\\index.htm\".");
+  EXPECT_TRUE(platform.opened.empty());
 }
 
 TEST(OpenInBrowser, WhenTheShellFailsTooThePageAndTheReasonAreReported) {

@@ -113,18 +113,21 @@ TEST(Report, FillsOnlyThePlainInsertsOfASystemDescriptionAndNeverReadsOthers) {
             "application.");
 }
 
-TEST(Report, APathInARightToLeftReportIsIsolatedSoItReadsAsItIs) {
+TEST(Report, APathInAReportReadsAsItIsWhateverItHolds) {
   const UiLanguage& arabic = LanguageOfLicence("ar");
   const Error error{2, "%1", Action::ReadLicence, "E:\\\u202Etxt.exe"};
-  const std::string isolated = "\u2068E:\\\u202Etxt.exe\u2069";
+  const std::string isolated = "\u2068E:\\<U+202E>txt.exe\u2069";
   EXPECT_EQ(ReportText(error, arabic), Format(arabic[UiText::CouldNotReadLicence], isolated) +
                                            "\r\n\r\n" + Format(arabic[UiText::ErrorNumber], "2") +
                                            isolated);
-  EXPECT_NE(ReportText(error, arabic, Isolation::Embedding).find("\u202AE:\\\u202Etxt.exe\u202C"),
+  EXPECT_NE(ReportText(error, arabic, Isolation::Embedding).find("\u202AE:\\<U+202E>txt.exe\u202C"),
             std::string::npos);
-  // Left-to-right reports are left as they are.
-  EXPECT_EQ(ActionText(error, English()),
-            "Could not read the licence agreement \"E:\\\u202Etxt.exe\".");
+  // Left-to-right reports need no isolation; every kind of control is shown.
+  EXPECT_EQ(
+      ActionText({2, "", Action::ReadLicence, "E:\\\u200E\u200F\u061C\u202A\u2066\u2069é.txt"},
+                 English()),
+      "Could not read the licence agreement "
+      "\"E:\\<U+200E><U+200F><U+061C><U+202A><U+2066><U+2069>é.txt\".");
 }
 
 TEST(Report, IsWordedInTheReadersLanguageAroundTheSystemsDescription) {

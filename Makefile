@@ -35,11 +35,13 @@ test: deps build fuzz-build
 #   [DISC_COMPANY="Author Ltd"] [DISC_PRODUCT="Product"]
 #   [SIGN_PFX=cert.pfx SIGN_PASSWORD_FILE=file [SIGN_TIMESTAMP_URL=url]]
 # What an author sets reaches the release tool through the environment exactly as typed: make
-# does not expand it and no shell reads it.
+# does not expand it and no shell reads it. Make would hand values from its command line to every
+# make below it (the builds cmake starts) as make text, to be expanded there: it hands none on.
 DIST_SETTINGS := DISC_CONTENT DISC_LABEL DISC_EXE_NAME DISC_COMPANY DISC_PRODUCT \
 	SIGN_PFX SIGN_PASSWORD_FILE SIGN_TIMESTAMP_URL DIST_FOLDER
 $(foreach setting,$(DIST_SETTINGS),$(eval override $(setting) := $$(value $(setting))))
 export $(DIST_SETTINGS)
+MAKEOVERRIDES :=
 
 dist:
 	@tools/install-deps.sh --check release

@@ -57,9 +57,20 @@ def warn(text):
     print(f"make dist: warning: {text}", file=sys.stderr)
 
 
-def run(command, what, **kwargs):
+def tool_environment(**extra):
+    """The environment a tool is started with: without make's flags, which carry values from
+    make's command line as make text for any make below, and without the author's settings,
+    which reach a tool only as the arguments given to it."""
+    env = {name: value for name, value in os.environ.items()
+           if name not in ("MAKEFLAGS", "MFLAGS", "GNUMAKEFLAGS", "MAKEOVERRIDES", "DIST_FOLDER")
+           and not name.startswith(("DISC_", "SIGN_"))}
+    env.update(extra)
+    return env
+
+
+def run(command, what, env=None, **kwargs):
     result = subprocess.run([str(part) for part in command], capture_output=True, text=True,
-                            **kwargs)
+                            env=env or tool_environment(), **kwargs)
     if result.returncode != 0:
         raise Refused(f"{what} failed: " + (result.stderr or result.stdout).strip()[-2000:])
     return result.stdout
@@ -89,6 +100,7 @@ def signing_time():
     epoch = setting("SOURCE_DATE_EPOCH")
     if not epoch:
         last_commit = subprocess.run(["git", "-C", str(ROOT), "log", "-1", "--format=%ct"],
+                                     env=tool_environment(),
                                      capture_output=True, text=True).stdout.strip()
         epoch = last_commit or str(FIXED_EPOCH)
     if not epoch.isdigit():
@@ -220,7 +232,7 @@ def write_zip(zip_path, folder, exe_bytes):
 def write_image(iso_path, tree, label):
     """An ISO 9660 image with Joliet and Rock Ridge names, whose bytes depend only on its files."""
     # SOURCE_DATE_EPOCH fixes the volume's dates and serial; the file dates were fixed already.
-    env = dict(os.environ, SOURCE_DATE_EPOCH=str(FIXED_EPOCH))
+    env = tool_environment(SOURCE_DATE_EPOCH=str(FIXED_EPOCH))
     run(["xorriso", "-as", "mkisofs", "-quiet", "-o", iso_path, "-V", volume_id(label), "-J",
          "-joliet-long", "-R", "-uid", "0", "-gid", "0", "-file-mode", "0444", "-dir-mode", "0555",
          tree], "xorriso", env=env)

@@ -22,9 +22,10 @@ NAMED = BUILD / "win32-named"   # a build with an author's names, which they sta
 SAMPLE_NAMES = ["License.ar.txt", "License.de.txt", "License.txt", "autorun.inf", "discgate.exe",
                 "index.htm"]
 # Names that a shell would take apart or run, and letters beyond ASCII.
+# Make text too: make's command line hands values to the makes below it.
 HOSTILE = {
-    "DISC_PRODUCT": "Atlas `touch {marker}` $(touch {marker}) Studio",
-    "DISC_COMPANY": 'ACME "Tools" ; Müller & Söhne \\ $HOME',
+    "DISC_PRODUCT": "Atlas $(shell touch {marker}) `touch {marker}`",
+    "DISC_COMPANY": 'ACME "Tools" ; Müller & Söhne \\ $HOME $(touch {marker}) $(file >{marker},x)',
     "DISC_LABEL": "Cash$Flow 'Ü' ;",
 }
 

@@ -1,67 +1,107 @@
-// Tells a disc author what accepting the agreement would start on a disc, by the program's own
-// rules, and which names look meant to start but never will:
+// Tells a disc author what the program would do with a disc, by the program's own rules: what
+// accepting the agreement starts, which names look meant to start but never will, which licence
+// each language gets and which licence the program would refuse (launcher/disc_report.h):
 //
-//   disc-check FOLDER
+//   disc-check FOLDER             the folder's files, in code-point order, as a CD lists them
+//   disc-check --listed FOLDER    the names at the disc's root in the order given on standard
+//                                 input, each ended by a NUL: an image's own listing
 //
-// prints "starts: NAME" or "starts: nothing", then "near miss: NAME: why" for each near miss.
-// The folder's files are taken in code-point order, the order a CD lists them in. A control
-// character in a name is printed as \xNN, so every name stays on its own line.
+// Names are found without regard to case, as Windows finds them on a CD.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
-#include <iomanip>
 #include <iostream>
-#include <optional>
-#include <sstream>
+#include <iterator>
+#include <map>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "launcher/ascii.h"
-#include "launcher/selection.h"
+#include "launcher/disc_report.h"
 
 namespace {
 
-std::string Printable(const std::string& name) {
-  std::ostringstream out;
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      out << "\\x" << std::hex << std::uppercase << std::setw(2) << std::setfill('0')
-          << static_cast<int>(byte);
-    } else {
-      out << c;
-    }
-  }
-  return out.str();
-}
+using discgate::Error;
+using discgate::Result;
+using discgate::Status;
 
-// Why a name that looks like a start page or the splash program is never started; nothing for a
-// name that starts when it comes first, or that looks like neither.
-std::optional<const char*> WhyNeverStarted(const std::string& name) {
-  using discgate::IsIndexPage;
-  using discgate::IsSplashProgram;
-  if (discgate::ChooseContent({name})) return std::nullopt;
-  if (IsIndexPage(name) || IsSplashProgram(name)) {
-    return "it holds a character that Windows forbids in a file name";
+// The disc's root folder as the program would see it; it reads files and nothing else.
+class FolderPlatform final : public discgate::Platform {
+ public:
+  FolderPlatform(std::string folder, const std::vector<std::string>& files)
+      : m_folder(std::move(folder)) {
+    for (const std::string& name : files) m_files.emplace(discgate::ToLowerAscii(name), name);
   }
-  const std::string lower = discgate::ToLowerAscii(name);
-  if (lower.rfind("index", 0) == 0) {
-    return R"(a start page's name must begin with exactly "index" or "Index")";
+
+  Result<std::string> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) override {
+    const std::size_t slash = path.find_last_of("\\/");
+    const auto found = m_files.find(discgate::ToLowerAscii(path.substr(slash + 1)));
+    if (found == m_files.end()) return Error{discgate::kErrorFileNotFound, {}, {}, {}};
+    const std::string file = m_folder + "/" + found->second;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+      if (fd >= 0) ::close(fd);
+      return Error{discgate::kErrorInvalidData, {}, {}, {}};
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+      ::close(fd);
+      return Error{discgate::kErrorFileTooLarge, {}, {}, {}};
+    }
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+      if (got <= 0) break;
+      done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    if (done != bytes.size()) return Error{discgate::kErrorInvalidData, {}, {}, {}};
+    return bytes;
   }
-  if (lower == "splash.exe") return R"(the splash program must be named exactly "splash.exe")";
-  return std::nullopt;
-}
+  std::string AnsiToUtf8(std::string_view bytes) override { return std::string(bytes); }
+
+  // Nothing else is asked for a report.
+  Result<std::string> ModulePath() override { return Unused(); }
+  std::uint32_t ProcessId() override { return 0; }
+  Result<std::vector<std::string>> ListFiles(const std::string&) override { return Unused(); }
+  Result<std::string> GetTempDir() override { return Unused(); }
+  Result<std::unique_ptr<discgate::TemporaryFile>> CreateTemporaryFile(
+      const std::string&) override {
+    return Unused();
+  }
+  bool IsFile(const std::string&) override { return false; }
+  discgate::ExecutableLookup LookupExecutable(const std::string&, const std::string&) override {
+    return {};
+  }
+  Status StartProcess(const std::string&, const std::string&) override { return Unused(); }
+  Status ShellOpen(const std::string&, const std::string&) override { return Unused(); }
+  Status ShellOpenWebPage(const std::string&, const std::string&) override { return Unused(); }
+  std::vector<std::string> PreferredUiLanguages() override { return {}; }
+
+ private:
+  static Error Unused() { return Error{discgate::kErrorInvalidData, {}, {}, {}}; }
+
+  std::string m_folder;
+  std::map<std::string, std::string> m_files;  // by the name in lower case
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: disc-check FOLDER\n";
+  const bool listed = argc == 3 && std::string(argv[1]) == "--listed";
+  if (argc != 2 && !listed) {
+    std::cerr << "usage: disc-check [--listed] FOLDER\n";
     return 2;
   }
+  const std::string folder = argv[argc - 1];
   std::vector<std::string> names;
   std::error_code error;
-  for (std::filesystem::directory_iterator entry(argv[1], error), end; !error && entry != end;
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
     // Folders are never started; neither is anything that is not a plain file on the disc.
     if (entry->is_regular_file(error) && !entry->is_symlink(error)) {
@@ -69,17 +109,18 @@ int main(int argc, char** argv) {
     }
   }
   if (error) {
-    std::cerr << "disc-check: " << argv[1] << ": " << error.message() << "\n";
+    std::cerr << "disc-check: " << folder << ": " << error.message() << "\n";
     return 2;
   }
-  // Byte order of UTF-8 is code-point order.
-  std::sort(names.begin(), names.end());
-  const auto choice = discgate::ChooseContent(names);
-  std::cout << "starts: " << (choice ? Printable(choice->name) : "nothing") << "\n";
-  for (const std::string& name : names) {
-    if (const auto why = WhyNeverStarted(name)) {
-      std::cout << "near miss: " << Printable(name) << ": " << *why << "\n";
-    }
+  FolderPlatform platform(folder, names);
+  if (listed) {
+    names.clear();
+    for (std::string name; std::getline(std::cin, name, '\0');) names.push_back(name);
+  } else {
+    std::sort(names.begin(), names.end());  // byte order of UTF-8 is code-point order
+  }
+  for (const std::string& line : discgate::DiscReport(platform, "", names)) {
+    std::cout << line << "\n";
   }
   return 0;
 }

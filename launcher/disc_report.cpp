@@ -1,0 +1,112 @@
+#include "launcher/disc_report.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "launcher/ascii.h"
+#include "launcher/licence_loader.h"
+#include "launcher/paths.h"
+#include "launcher/rtf_filter.h"
+#include "launcher/selection.h"
+
+namespace discgate {
+namespace {
+
+std::string Printable(std::string_view name) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Why a name that looks like a start page or the splash program is never started; nothing for a
+// name that starts when it comes first, or that looks like neither.
+std::optional<const char*> WhyNeverStarted(const std::string& name) {
+  if (ChooseContent({name})) return std::nullopt;
+  if (IsIndexPage(name) || IsSplashProgram(name)) {
+    return "it holds a character that Windows forbids in a file name";
+  }
+  const std::string lower = ToLowerAscii(name);
+  if (lower.starts_with("index")) {
+    return R"(a start page's name must begin with exactly "index" or "Index")";
+  }
+  if (lower == "splash.exe") return R"(the splash program must be named exactly "splash.exe")";
+  return std::nullopt;
+}
+
+// License.de-AT.txt and License.rtf, in any case: the tag between the dots, empty for none.
+std::optional<std::string> LicenceTag(const std::string& name) {
+  const std::string lower = ToLowerAscii(name);
+  if (!lower.starts_with("license.") || !(lower.ends_with(".txt") || lower.ends_with(".rtf"))) {
+    return std::nullopt;
+  }
+  return name.substr(8, std::max<std::size_t>(name.size(), 12) - 12);
+}
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Why the program would refuse to show this licence file; nothing when it would show it.
+std::optional<std::string> WhyRefused(Platform& platform, const std::string& path) {
+  const Result<std::string> bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
+  if (!bytes.ok()) {
+    if (bytes.error().code == kErrorFileTooLarge) {
+      return "it is larger than " + std::to_string(kMaxLicenceBytes >> 20) + " MB";
+    }
+    return "it cannot be read (error " + std::to_string(bytes.error().code) + ")";
+  }
+  if (ToLowerAscii(path).ends_with(".rtf") && !FilterRtf(bytes.value())) {
+    return "it is not a valid RTF document";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> DiscReport(Platform& platform, const std::string& folder,
+                                    const std::vector<std::string>& names) {
+  std::vector<std::string> lines;
+  const auto choice = ChooseContent(names);
+  lines.push_back("starts: " + (choice ? Printable(choice->name) : std::string("nothing")));
+  std::vector<std::string> tags;
+  for (const std::string& name : names) {
+    if (const auto why = WhyNeverStarted(name)) {
+      lines.push_back("near miss: " + Printable(name) + ": " + *why);
+    }
+    const auto tag = LicenceTag(name);
+    if (!tag) continue;
+    if (const auto why = WhyRefused(platform, JoinPath(folder, name))) {
+      lines.push_back("refused: " + Printable(name) + ": " + *why);
+    }
+    const auto same = [&tag](const std::string& other) {
+      return ToLowerAscii(other) == ToLowerAscii(*tag);
+    };
+    if (!tag->empty() && std::none_of(tags.begin(), tags.end(), same)) tags.push_back(*tag);
+  }
+  tags.emplace_back();  // everyone else
+  for (const std::string& tag : tags) {
+    const std::vector<std::string> languages =
+        tag.empty() ? std::vector<std::string>{} : std::vector<std::string>{tag};
+    const Result<Licence> licence = LoadLicence(platform, folder, languages);
+    const std::string who = tag.empty() ? "other languages" : Printable(tag);
+    if (licence.ok()) {
+      lines.push_back("licence: " + who + ": " + Printable(FileNameOf(licence.value().path)));
+    } else if (licence.error().code == kErrorFileNotFound) {
+      lines.push_back("refused: License.txt: readers of " + who + " get no licence at all");
+    }
+  }
+  return lines;
+}
+
+}  // namespace discgate

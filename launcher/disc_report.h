@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace discgate {
+
+// What the program would do with a disc, by its own rules, for the disc's author to read: one
+// line each, a control character in a name written as \xNN.
+//
+//   starts: NAME | starts: nothing      what accepting starts
+//   near miss: NAME: why                a name that looks meant to start but never will
+//   licence: TAG: NAME                  the licence a reader of that language gets; "other
+//                                       languages" for everyone else
+//   refused: NAME: why                  a licence the program would refuse to show
+//
+// `names` are the files at the disc's root in the order the disc lists them; the licences are
+// read through `platform` from `folder`.
+std::vector<std::string> DiscReport(Platform& platform, const std::string& folder,
+                                    const std::vector<std::string>& names);
+
+}  // namespace discgate

@@ -30,6 +30,7 @@ cannot be made as asked.
 import argparse
 import hashlib
 import os
+import re
 import shutil
 import stat
 import subprocess
@@ -38,7 +39,10 @@ import tempfile
 import zipfile
 from pathlib import Path
 
-from disc_names import Refused, autorun_inf, check_exe_name, check_product, check_text, volume_id
+from disc_names import (Refused, autorun_inf, autorun_program, check_exe_name, check_label,
+                        check_product, check_text, shown, volume_id)
+from disc_tree import copy_file, read_file, walk_content
+from joliet import root_names
 
 ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"
@@ -46,7 +50,9 @@ FIXED_TIME = (1980, 1, 1, 0, 0, 0)
 FIXED_EPOCH = 315532800  # the same moment, 1980-01-01, for the image
 SAMPLE_LABEL = "DISCGATE_SAMPLE"
 SAMPLE_FILES = ("autorun.inf", "License.txt", "License.de.txt", "License.ar.txt", "index.htm")
-VERSION_CONTROL = {".git", ".svn", ".hg"}
+SIGN_SETTINGS = ("SIGN_PFX", "SIGN_PASSWORD_FILE", "SIGN_TIMESTAMP_URL")
+# The largest time a 32-bit time_t holds, which every tool reading the signature can take.
+MAX_EPOCH = 2**31 - 1
 
 
 def setting(name):
@@ -103,19 +109,39 @@ def signing_time():
                                      env=tool_environment(),
                                      capture_output=True, text=True).stdout.strip()
         epoch = last_commit or str(FIXED_EPOCH)
-    if not epoch.isdigit():
-        raise Refused(f'SOURCE_DATE_EPOCH "{epoch}" is not a number of seconds')
+    # str.isdigit takes any script's digits, and int() reads them.
+    if not re.fullmatch("[0-9]{1,10}", epoch) or int(epoch) > MAX_EPOCH:
+        raise Refused(f'SOURCE_DATE_EPOCH "{shown(epoch)}" is not a number of seconds from 0 to '
+                      f"{MAX_EPOCH}")
     return epoch
 
 
-def sign(exe, work, product):
-    pfx, password_file = Path(setting("SIGN_PFX")), Path(setting("SIGN_PASSWORD_FILE"))
+def check_signing():
+    """What signing will do, refused before anything is built when it cannot be what was asked:
+    a SIGN_* setting without SIGN_PFX is a key that did not arrive, not a wish for no signature."""
+    given = [name for name in SIGN_SETTINGS if setting(name)]
+    if not setting("SIGN_PFX"):
+        if given:
+            raise Refused(f"{', '.join(given)} is set but SIGN_PFX is empty: the release would "
+                          "come out unsigned")
+        return "unsigned"
     if not setting("SIGN_PASSWORD_FILE"):
         raise Refused("SIGN_PFX needs SIGN_PASSWORD_FILE, the file that holds its password")
     if not shutil.which("osslsigncode"):
         raise Refused("signing needs osslsigncode, which is not installed (make deps installs it)")
+    if setting("SIGN_TIMESTAMP_URL"):
+        return "signed, time-stamped"
+    signing_time()
+    warn("the signature is not time-stamped: it stops being valid when the certificate expires, "
+         "and code-signing certificates issued since March 2026 last at most 460 days, while a "
+         "pressed disc lasts far longer (set SIGN_TIMESTAMP_URL)")
+    return "signed, not time-stamped"
+
+
+def sign(exe, work, product):
+    pfx, password_file = Path(setting("SIGN_PFX")), Path(setting("SIGN_PASSWORD_FILE"))
     if password_file.exists() and password_file.stat().st_mode & (stat.S_IRGRP | stat.S_IROTH):
-        warn(f"SIGN_PASSWORD_FILE {password_file} can be read by others (chmod 600 it)")
+        warn(f"SIGN_PASSWORD_FILE {shown(str(password_file))} can be read by others (chmod 600 it)")
     signed = work / "signed.exe"
     command = ["osslsigncode", "sign", "-pkcs12", pfx, "-readpass", password_file, "-h", "sha256",
                "-n", product or "discgate", "-in", exe, "-out", signed]
@@ -127,55 +153,40 @@ def sign(exe, work, product):
     return signed.read_bytes()
 
 
-def walk_content(folder):
-    """The author's disc as relative paths of folders and files, walked without following links.
-    Links, devices, sockets and pipes are refused, every one named; version-control folders are
-    left out and named."""
-    folders, files, refused = [], [], []
-
-    def visit(path, relative):
-        for entry in sorted(os.scandir(path), key=lambda each: each.name):
-            name = relative / entry.name
-            mode = entry.stat(follow_symlinks=False).st_mode
-            if stat.S_ISLNK(mode):
-                refused.append(f"{name} is a symbolic link (to {os.readlink(entry.path)})")
-            elif stat.S_ISDIR(mode) and entry.name.lower() in VERSION_CONTROL:
-                print(f"make dist: left out {name}, a version-control folder", file=sys.stderr)
-            elif stat.S_ISDIR(mode):
-                folders.append(name)
-                visit(entry.path, name)
-            elif stat.S_ISREG(mode):
-                files.append(name)
-            else:
-                refused.append(f"{name} is not a plain file (a device, socket or pipe)")
-
-    visit(folder, Path())
-    if refused:
-        raise Refused("DISC_CONTENT may hold only plain files and folders:\n  " +
-                      "\n  ".join(refused))
-    return folders, files
+def open_content(content):
+    """The author's folder, held open for the walk and for every read after it."""
+    try:
+        return os.open(content, os.O_RDONLY | os.O_DIRECTORY | getattr(os, "O_CLOEXEC", 0))
+    except OSError as error:
+        raise Refused(f"DISC_CONTENT {shown(content)} is not a folder ({error.strerror})") from None
 
 
-def read_plain_file(path):
-    """A file's bytes, refusing one that became a link after the walk."""
-    with open(path, "rb", opener=lambda name, flags: os.open(name, flags | os.O_NOFOLLOW)) as file:
-        return file.read()
+def check_own_autorun(root_fd, entries, exe_name):
+    """An author's own autorun.inf may start only the program: AutoPlay would otherwise offer to
+    run something without the agreement."""
+    own = next((entry for entry in entries if len(entry.path.parts) == 1 and not entry.folder
+                and entry.path.name.lower() == "autorun.inf"), None)
+    if own is None:
+        return False
+    program = autorun_program(read_file(root_fd, own))
+    if program is None or program.lower() != exe_name.lower():
+        raise Refused(f"DISC_CONTENT's own {shown(own.path.name)} starts "
+                      f'{shown(program) if program else "nothing"}, not the program '
+                      f'"{shown(exe_name)}": remove it, and one is written for you')
+    return True
 
 
-def author_disc(content, label, product):
-    """The author's disc as {relative path: bytes, or None for a folder}, after the checks."""
-    content = Path(content)
-    if not content.is_dir():
-        raise Refused(f"DISC_CONTENT {content} is not a folder")
-    folders, files = walk_content(content)
-    top = [str(path) for path in folders + files if len(path.parts) == 1]
-    if not any(str(path).lower() == "license.txt" for path in files):
-        raise Refused(f"DISC_CONTENT {content} has no License.txt: the program would have no "
+def author_disc(root_fd, label, product):
+    """The author's disc as {relative path: Entry to copy, bytes, or None for a folder}, after
+    the checks."""
+    entries = walk_content(root_fd)
+    top = [entry.path.name for entry in entries if len(entry.path.parts) == 1]
+    if not any(name.lower() in ("license.txt", "license.rtf") for name in top):
+        raise Refused("DISC_CONTENT has no License.txt or License.rtf: the program would have no "
                       "licence to show and could not start")
     exe_name = check_exe_name(setting("DISC_EXE_NAME") or "discgate.exe", top)
-    disc = {str(path): None for path in folders}
-    disc.update({str(path): read_plain_file(content / path) for path in files})
-    if not any(name.lower() == "autorun.inf" for name in top):
+    disc = {str(entry.path): None if entry.folder else entry for entry in entries}
+    if not check_own_autorun(root_fd, entries, exe_name):
         disc["autorun.inf"] = autorun_inf(exe_name, label, product)
     return disc, exe_name
 
@@ -186,34 +197,48 @@ def sample_disc(exe_bytes):
     return disc
 
 
-def stage(disc, work):
-    """The disc as a folder, with fixed times, for the image and for disc-check."""
+def stage(disc, work, root_fd=None):
+    """The disc as a folder, with fixed times, for the image and for disc-check. The author's
+    files are streamed from the files the walk saw."""
     tree = work / "disc"
     tree.mkdir()
     for name, data in sorted(disc.items()):
         if data is None:
             (tree / name).mkdir(parents=True, exist_ok=True)
-        else:
-            (tree / name).parent.mkdir(parents=True, exist_ok=True)
+            continue
+        (tree / name).parent.mkdir(parents=True, exist_ok=True)
+        if isinstance(data, bytes):
             (tree / name).write_bytes(data)
+        else:
+            copy_file(root_fd, data, tree / name)
     for path in [tree, *tree.rglob("*")]:
         os.utime(path, (FIXED_EPOCH, FIXED_EPOCH), follow_symlinks=False)
     return tree
 
 
-def check_start(tree, disc_check, exe_name):
-    """What accepting would start, as the program decides it; near misses are warned about."""
-    said = run([disc_check, tree], "disc-check").splitlines()
+def check_disc(tree, iso, disc_check, exe_name):
+    """What the program would do with the disc as Windows reads it from the image: its root in
+    the image's own order. Near misses are warned about; a licence it would refuse is refused."""
+    listed = "".join(name + "\0" for name in root_names(iso))
+    said = run([disc_check, "--listed", tree], "disc-check", input=listed).splitlines()
     starts = said[0].removeprefix("starts: ")
     if starts == exe_name:
-        raise Refused(f'DISC_EXE_NAME "{exe_name}" is a name that accepting would start: the '
-                      "program would start itself")
+        raise Refused(f'DISC_EXE_NAME "{shown(exe_name)}" is a name that accepting would start: '
+                      "the program would start itself")
+    refused = [line.removeprefix("refused: ") for line in said if line.startswith("refused: ")]
+    if refused:
+        raise Refused("the program would refuse to show a licence on this disc:\n  " +
+                      "\n  ".join(refused))
     if starts == "nothing":
         warn("accepting the agreement on this disc would start nothing")
     else:
-        print(f"make dist: accepting the agreement starts {starts}")
+        print(f"make dist: accepting the agreement starts {shown(starts)}")
     for line in said[1:]:
-        warn(line)
+        if line.startswith("licence: "):
+            language, name = line.removeprefix("licence: ").rsplit(": ", 1)
+            print(f"make dist: readers of {shown(language)} get {shown(name)}")
+        else:
+            warn(shown(line))
 
 
 def write_zip(zip_path, folder, exe_bytes):
@@ -239,8 +264,56 @@ def write_image(iso_path, tree, label):
 
 
 def checksum(path):
-    digest = hashlib.sha256(path.read_bytes()).hexdigest()
-    path.with_name(path.name + ".sha256").write_text(f"{digest}  {path.name}\n")
+    digest = hashlib.sha256()
+    with open(path, "rb") as file:
+        while chunk := file.read(1 << 20):
+            digest.update(chunk)
+    return f"{digest.hexdigest()}  {path.name}\n".encode()
+
+
+def check_output_folder(folder):
+    """Refuses an output folder that others can write: they could swap what is written there
+    between its writing and its upload, or plant a link in its place."""
+    info = os.stat(folder)
+    if info.st_mode & (stat.S_IWGRP | stat.S_IWOTH):
+        raise Refused(f"the output folder {shown(str(folder))} can be written by others "
+                      "(chmod go-w it, or set DIST_FOLDER)")
+
+
+def publish(folder, outputs):
+    """Each output made anew as a file of its own, never through a link planted in the output
+    folder, and renamed into place once whole; a checksum file beside each."""
+    folder.mkdir(parents=True, exist_ok=True)
+    fd = os.open(folder, os.O_RDONLY | os.O_DIRECTORY | getattr(os, "O_CLOEXEC", 0))
+    try:
+        if os.fstat(fd).st_mode & (stat.S_IWGRP | stat.S_IWOTH):
+            check_output_folder(folder)
+        for made in outputs:
+            place(fd, made.name, lambda out, made=made: copy_to(made, out))
+            place(fd, made.name + ".sha256", lambda out, made=made: out.write(checksum(made)))
+            print(folder / made.name)
+    finally:
+        os.close(fd)
+
+
+def copy_to(path, out):
+    with open(path, "rb") as file:
+        shutil.copyfileobj(file, out)
+
+
+def place(folder_fd, name, write):
+    temporary = f".{name}.{os.getpid()}.part"
+    flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | os.O_NOFOLLOW | getattr(os, "O_CLOEXEC", 0)
+    out = os.open(temporary, flags, 0o644, dir_fd=folder_fd)
+    try:
+        with os.fdopen(out, "wb") as file:
+            write(file)
+            file.flush()
+            os.fsync(file.fileno())
+        os.replace(temporary, name, src_dir_fd=folder_fd, dst_dir_fd=folder_fd)
+    except BaseException:
+        os.unlink(temporary, dir_fd=folder_fd)
+        raise
 
 
 def make(args, work):
@@ -248,30 +321,35 @@ def make(args, work):
     product = check_product(setting("DISC_PRODUCT"))
     content = setting("DISC_CONTENT")
     label = setting("DISC_LABEL") or (Path(content).resolve().name if content else SAMPLE_LABEL)
-    check_text("DISC_LABEL", label, "a disc's label")
+    check_label(label)
     if len(label) > 32:
         warn(f"DISC_LABEL has {len(label)} characters; Windows shows only the first 32")
+    signature = check_signing()
+    if args.output.exists():
+        check_output_folder(args.output)
     # Everything the author handed over is checked before anything is built.
-    disc, exe_name = author_disc(content, label, product) if content else ({}, "discgate.exe")
-    exe = args.exe or build_exe(company, product)
-    exe_bytes = sign(exe, work, product) if setting("SIGN_PFX") else exe.read_bytes()
-    disc.update(sample_disc(exe_bytes) if not content else {exe_name: exe_bytes})
-    tree = stage(disc, work)
-    check_start(tree, args.disc_check or build_disc_check(), exe_name)
+    root_fd = open_content(content) if content else None
+    try:
+        disc, exe_name = (author_disc(root_fd, label, product) if content
+                          else ({}, "discgate.exe"))
+        exe = args.exe or build_exe(company, product)
+        exe_bytes = sign(exe, work, product) if setting("SIGN_PFX") else exe.read_bytes()
+        disc.update(sample_disc(exe_bytes) if not content else {exe_name: exe_bytes})
+        tree = stage(disc, work, root_fd)
+    finally:
+        if root_fd is not None:
+            os.close(root_fd)
 
     version = (ROOT / "VERSION").read_text().strip()
     folder = f"discgate-{version}-win32"
-    outputs = {args.output / f"{folder}.zip": lambda path: write_zip(path, folder, exe_bytes),
-               args.output / f"discgate-{version}-{'disc' if content else 'sample'}.iso":
-               lambda path: write_image(path, tree, label)}
-    # Written beside, then moved in: a refusal half-way leaves nothing in the output folder.
-    for path, write in outputs.items():
-        write(work / path.name)
-    args.output.mkdir(parents=True, exist_ok=True)
-    for path in outputs:
-        shutil.move(work / path.name, path)
-        checksum(path)
-        print(path)
+    zip_path = work / f"{folder}.zip"
+    iso = work / f"discgate-{version}-{'disc' if content else 'sample'}.iso"
+    write_zip(zip_path, folder, exe_bytes)
+    write_image(iso, tree, label)
+    check_disc(tree, iso, args.disc_check or build_disc_check(), exe_name)
+    # Made in the work folder first: a refusal half-way leaves nothing in the output folder.
+    publish(args.output, [zip_path, iso])
+    print(f"make dist: the program is {signature}")
 
 
 def main():

@@ -190,13 +190,68 @@ def test_the_image_holds_the_authors_files_and_nothing_else(tmp_path, make_link)
     ("SETUP.EXE", 'the name of "setup.exe" in DISC_CONTENT'),
     ("setup\r\n.exe", "U+000D"),
     ("CON.exe", "a device"),
+    ("COM\u00b9.exe", "a device"),
+    ("CONIN$.exe", "a device"),
     ("splash.exe", "the program would start itself"),
+    ("a,b.exe", "which autorun.inf cannot carry"),
+    ("%TEMP%.exe", "which autorun.inf cannot carry"),
+    ("setup\u202etxt.exe", "U+202E"),
+    ("x" * 100 + ".exe", "longer than the 103 characters"),
+    ("x" * 251 + ".exe", "longer than the 103 characters"),
 ])
 def test_the_programs_name_is_one_file_name_of_its_own(tmp_path, exe_name, says):
     content = author_folder(tmp_path, "setup.exe")
     made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content), DISC_EXE_NAME=exe_name)
     assert made.returncode == 2 and says in made.stderr, made.stderr
     assert not (tmp_path / "dist").exists()
+
+
+def test_what_an_author_would_not_want_on_the_disc_is_named(tmp_path):
+    content = author_folder(tmp_path, "index.htm", ".env", ".DS_Store", "notes.txt~", "desktop.ini",
+                            "site.url", "a\u202e.lnk")
+    private = tmp_path / "private.key"
+    private.write_text("secret")
+    private.chmod(0o600)
+    os.link(private, content / "key.txt")
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert made.returncode == 0, made.stderr
+    for name in (".env", ".DS_Store", "notes.txt~", "desktop.ini", "site.url", "a<U+202E>.lnk"):
+        assert f"{name} goes onto the disc" in made.stderr, name
+    assert "key.txt has other links" in made.stderr
+    assert "key.txt can be read only by its owner" in made.stderr
+
+    (content / "autorun.inf").write_text("[autorun]\r\nopen=other.exe\r\n")
+    refused = make_dist(tmp_path / "dist2", DISC_CONTENT=str(content))
+    assert refused.returncode == 2 and "autorun.inf starts other.exe" in refused.stderr
+    (content / "autorun.inf").write_text('[AutoRun]\r\nopen="discgate.exe"\r\nlabel=Mine\r\n')
+    made = make_dist(tmp_path / "dist3", DISC_CONTENT=str(content))
+    assert made.returncode == 0, made.stderr
+    assert b"label=Mine" in image_file(tmp_path / "dist3" / f"discgate-{VERSION}-disc.iso",
+                                       "autorun.inf")
+
+
+def test_what_is_copied_is_the_file_the_walk_saw(tmp_path):
+    sys.path.insert(0, str(ROOT / "tools"))
+    import disc_tree
+    from disc_names import Refused
+    content = author_folder(tmp_path, "index.htm")
+    (content / "docs").mkdir()
+    (content / "docs" / "manual.txt").write_text("manual")
+    (tmp_path / "keys").mkdir()
+    (tmp_path / "keys" / "manual.txt").write_text("private key")
+    root = os.open(content, os.O_RDONLY | os.O_DIRECTORY)
+    try:
+        entries = {str(entry.path): entry for entry in disc_tree.walk_content(root)}
+        # Between the walk and the copy: a folder becomes a link, a file a pipe.
+        (content / "docs").rename(tmp_path / "docs")
+        (content / "docs").symlink_to(tmp_path / "keys")
+        (content / "index.htm").unlink()
+        os.mkfifo(content / "index.htm")
+        for name in ("docs/manual.txt", "index.htm"):
+            with pytest.raises(Refused, match="changed while the disc was being made"):
+                disc_tree.copy_file(root, entries[name], tmp_path / name.replace("/", "-"))
+    finally:
+        os.close(root)
 
 
 def test_autorun_inf_quotes_the_program_and_speaks_utf16_for_other_letters(tmp_path):
@@ -228,6 +283,41 @@ def test_a_signed_release_covers_the_packed_exe_and_is_reproducible(tmp_path, si
     assert not verifies(tmp_path / "tampered.exe", signing["certificate"])
 
 
+def test_signing_does_what_it_says_or_nothing_is_made(tmp_path, signing):
+    settings = {k: v for k, v in signing.items() if k != "certificate"}
+    made = make_dist(tmp_path / "signed", **settings)
+    assert "the program is signed, not time-stamped" in made.stdout
+    assert "at most 460 days" in made.stderr
+    assert "the program is unsigned" in make_dist(tmp_path / "unsigned").stdout
+    # A key that did not arrive, and a time in another script's digits.
+    for wrong in ({"SIGN_PASSWORD_FILE": settings["SIGN_PASSWORD_FILE"]},
+                  dict(settings, SOURCE_DATE_EPOCH="\u0661\u0662\u0663"),
+                  dict(settings, SOURCE_DATE_EPOCH="99999999999999999999")):
+        refused = make_dist(tmp_path / "refused", **wrong)
+        assert refused.returncode == 2 and "Traceback" not in refused.stderr, refused.stderr
+        assert not (tmp_path / "refused").exists()
+
+
+def test_outputs_are_new_files_in_a_folder_only_the_author_writes(tmp_path):
+    output = tmp_path / "dist"
+    output.mkdir()
+    planted = tmp_path / "elsewhere"
+    planted.write_text("untouched")
+    (output / f"discgate-{VERSION}-win32.zip").symlink_to(planted)
+    def make_into_output():
+        return subprocess.run([sys.executable, ROOT / "tools" / "make_dist.py", "--output",
+                               output, "--disc-check", DISC_CHECK, "--exe", EXE],
+                              capture_output=True, text=True, env=clean_environment())
+
+    made = make_into_output()
+    assert made.returncode == 0, made.stderr
+    assert planted.read_text() == "untouched"
+    assert not (output / f"discgate-{VERSION}-win32.zip").is_symlink()
+    output.chmod(0o777)
+    refused = make_into_output()
+    assert refused.returncode == 2 and "can be written by others" in refused.stderr
+
+
 def test_keys_stay_out_of_the_repository_and_a_readable_password_is_warned_about(
         tmp_path, signing):
     ignored = subprocess.run(["git", "check-ignore", "--no-index", "cert.pfx", "cert.p12",
@@ -251,22 +341,59 @@ def test_only_the_readme_commands_install_anything(target):
     assert installs and all("--check" in line for line in installs), installs
 
 
-def test_the_start_and_the_near_misses_are_the_programs_own_rules(tmp_path):
-    # Listed first, but Windows could not have made the name: the program passes it over.
-    content = author_folder(tmp_path, "index*.htm", "index2.htm", "INDEX.HTM")
+def test_the_start_the_near_misses_and_the_licences_are_the_programs_own_rules(tmp_path):
+    content = author_folder(tmp_path, "index2.htm", "INDEX.HTM", "index3.htm")
+    (content / "License.de.rtf").write_bytes(b"{\\rtf1 Lizenz}")
     made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
     assert made.returncode == 0, made.stderr
     assert "accepting the agreement starts index2.htm" in made.stdout
-    assert "near miss: index*.htm: it holds a character that Windows forbids" in made.stderr
     assert 'near miss: INDEX.HTM: a start page\'s name must begin with exactly "index"' \
         in made.stderr
+    assert "readers of de get License.de.rtf" in made.stdout
+    assert "readers of other languages get License.txt" in made.stdout
+
+
+def test_names_windows_would_not_read_as_they_are_are_refused_each_by_name(tmp_path):
+    names = ["index?.htm", "a;b.htm", "\U0001F600.htm", "x" * 104, "dot.", "space ",
+             "COM\u00b9.txt", "CONIN$", "LICENSE.TXT"]
+    content = author_folder(tmp_path, *names)
+    refused = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert refused.returncode == 2 and "Traceback" not in refused.stderr
+    for shown in ["index?.htm", "a;b.htm", "\U0001F600.htm", "x" * 104 + ":", "dot.:",
+                  "space :", "COM\u00b9.txt", "CONIN$",
+                  "License.txt and LICENSE.TXT differ only in case"]:
+        assert shown in refused.stderr, shown
+    assert not (tmp_path / "dist").exists()
+
+    (content / "index?.htm").rename(content / os.fsdecode(b"\xff.htm"))
+    refused = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert "\\xFF.htm: it is not UTF-8" in refused.stderr and "Traceback" not in refused.stderr
+
+
+@pytest.mark.parametrize("files, says", [
+    ({"License.rtf": b"{\\rtf1 Licence}"}, None),
+    ({"License.txt": b"licence", "License.fr.rtf": b"{\\rtf1 \\'zz}"},
+     "License.fr.rtf: it is not a valid RTF document"),
+    ({"License.txt": b"x" * (16 * 2**20 + 1)}, "License.txt: it is larger than 16 MB"),
+], ids=["only an RTF licence", "a broken RTF licence", "a licence too large"])
+def test_every_licence_on_the_disc_is_one_the_program_shows(tmp_path, files, says):
+    content = tmp_path / "content"
+    content.mkdir()
+    for name, data in files.items():
+        (content / name).write_bytes(data)
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    if says is None:
+        assert made.returncode == 0, made.stderr
+        assert "readers of other languages get License.rtf" in made.stdout
+    else:
+        assert made.returncode == 2 and says in made.stderr, made.stderr
 
 
 def test_a_folder_without_a_licence_is_refused(tmp_path):
     content = tmp_path / "content"
     content.mkdir()
     refused = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
-    assert refused.returncode == 2 and "has no License.txt" in refused.stderr
+    assert refused.returncode == 2 and "has no License.txt or License.rtf" in refused.stderr
     assert not (tmp_path / "dist").exists()
 
 

@@ -74,8 +74,8 @@ class Form1 {
   const UiLanguage* m_language = &English();        // of the window's texts
   const UiLanguage* m_reportLanguage = &English();  // of reports: the user's
   bool m_licenceRtf = false;                        // shown formatted, in a rich-edit control
-  bool m_rightToLeft = false;          // the licence reads right to left, so the window is mirrored
-  std::string m_licenceText;           // only until Text1 holds it
+  bool m_rightToLeft = false;  // the licence reads right to left, so the window is mirrored
+  std::string m_licenceText;   // only until Text1 holds it
   std::string m_licencePath;
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;

@@ -24,6 +24,7 @@ struct Group {
   Content within = Content::Shown;  // what holds it
   bool starred = false;             // opened with \*: a destination the reader may skip
   bool braced = false;              // its opening brace was written
+  std::size_t start = 0;            // where in the output it begins
   std::int64_t fallback = 1;        // \ucN: what follows each \uN for readers without Unicode
 };
 
@@ -51,6 +52,7 @@ class Policy {
     Group& group = m_groups.back();
     group.content = content;
     group.braced = true;
+    group.start = m_out.size();
     m_out += '{';
     if (!word.empty()) {
       if (group.starred) m_out += "\\*";
@@ -104,7 +106,13 @@ bool Policy::Open() {
 
 void Policy::Close() {
   m_skip = 0;
-  if (m_groups.back().braced) m_out += '}';
+  const Group& group = m_groups.back();
+  // A group left empty is no group: a second reading drops it the same way.
+  if (group.braced && m_out.size() == group.start + 1) {
+    m_out.pop_back();
+  } else if (group.braced) {
+    m_out += '}';
+  }
   m_groups.pop_back();
   m_ended = m_groups.empty();
 }

@@ -61,11 +61,11 @@ struct ControlClass {
 std::wstring TextOf(const ControlLayout& control, const UiLanguage& language) {
   switch (control.id) {
     case kLabel1:
-      return Widen(language[UiText::Label]);
+      return Widen(language[&UiTextRow::label]);
     case kCmdCancel:
-      return Widen(language[UiText::Decline]);
+      return Widen(language[&UiTextRow::decline]);
     case kCmdAccept:
-      return Widen(language[UiText::Accept]);
+      return Widen(language[&UiTextRow::accept]);
     default:
       return control.text ? control.text : L"";
   }

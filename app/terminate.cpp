@@ -29,7 +29,7 @@ void CopyText(std::string_view text, wchar_t* to, int size) {
 
 void PrepareTerminateReport(const UiLanguage& language, std::string_view product) {
   CopyText(CaptionText(language, product), g_caption, static_cast<int>(std::size(g_caption)));
-  CopyText(language[UiText::CannotRecover], g_text, static_cast<int>(std::size(g_text)));
+  CopyText(language[&UiTextRow::cannotRecover], g_text, static_cast<int>(std::size(g_text)));
   g_options = MessageBoxOptions(language, nullptr);
 }
 

@@ -5,29 +5,28 @@
 namespace discgate {
 namespace {
 
+// What each failure is called in a report.
+struct ActionName {
+  Action action;
+  UiText text;
+};
+constexpr ActionName kActionNames[] = {
+    {Action::ReadLicence, &UiTextRow::couldNotReadLicence},
+    {Action::ShowLicence, &UiTextRow::licenceTooLarge},
+    {Action::ReadRtf, &UiTextRow::licenceNotRtf},
+    {Action::FindProgramFolder, &UiTextRow::couldNotFindProgramFolder},
+    {Action::ReadFolder, &UiTextRow::couldNotReadFolder},
+    {Action::Start, &UiTextRow::couldNotStart},
+    {Action::Open, &UiTextRow::couldNotOpen},
+    {Action::CreateWindow, &UiTextRow::couldNotCreateWindow},
+    {Action::GoOn, &UiTextRow::notEnoughMemory},
+};
+
 UiText TextOf(Action action) {
-  switch (action) {
-    case Action::ReadLicence:
-      return UiText::CouldNotReadLicence;
-    case Action::ShowLicence:
-      return UiText::LicenceTooLarge;
-    case Action::ReadRtf:
-      return UiText::LicenceNotRtf;
-    case Action::FindProgramFolder:
-      return UiText::CouldNotFindProgramFolder;
-    case Action::ReadFolder:
-      return UiText::CouldNotReadFolder;
-    case Action::Start:
-      return UiText::CouldNotStart;
-    case Action::Open:
-      return UiText::CouldNotOpen;
-    case Action::CreateWindow:
-      return UiText::CouldNotCreateWindow;
-    case Action::GoOn:
-    case Action::None:  // names nothing; ActionText says nothing for it
-      break;
+  for (const ActionName& each : kActionNames) {
+    if (each.action == action) return each.text;
   }
-  return UiText::NotEnoughMemory;
+  return &UiTextRow::notEnoughMemory;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -116,9 +115,9 @@ std::string ActionText(const Error& error, const UiLanguage& language, Isolation
 std::string ReportText(const Error& error, const UiLanguage& language, Isolation isolation) {
   std::string text = ActionText(error, language, isolation);
   if (!text.empty()) text += "\r\n\r\n";
-  if (error.code == 0) return text + std::string(language[UiText::NoReason]);
-  text += Format(language[UiText::ErrorNumber], std::to_string(error.code));
-  if (error.description.empty()) return text + std::string(language[UiText::UnknownError]);
+  if (error.code == 0) return text + std::string(language[&UiTextRow::noReason]);
+  text += Format(language[&UiTextRow::errorNumber], std::to_string(error.code));
+  if (error.description.empty()) return text + std::string(language[&UiTextRow::unknownError]);
   return text + FillInserts(error.description, Shown(error.subject, language, isolation));
 }
 

@@ -34,46 +34,6 @@ const UiLanguage* FindUiLanguage(std::string_view tag) {
 
 const UiLanguage& English() { return UiLanguages().front(); }
 
-std::string_view UiLanguage::operator[](UiText text) const {
-  switch (text) {
-    case UiText::Caption:
-      return texts.caption.view();
-    case UiText::Label:
-      return texts.label.view();
-    case UiText::Decline:
-      return texts.decline.view();
-    case UiText::Accept:
-      return texts.accept.view();
-    case UiText::ErrorNumber:
-      return texts.errorNumber.view();
-    case UiText::CouldNotReadLicence:
-      return texts.couldNotReadLicence.view();
-    case UiText::LicenceTooLarge:
-      return texts.licenceTooLarge.view();
-    case UiText::LicenceNotRtf:
-      return texts.licenceNotRtf.view();
-    case UiText::CouldNotFindProgramFolder:
-      return texts.couldNotFindProgramFolder.view();
-    case UiText::CouldNotReadFolder:
-      return texts.couldNotReadFolder.view();
-    case UiText::CouldNotStart:
-      return texts.couldNotStart.view();
-    case UiText::CouldNotOpen:
-      return texts.couldNotOpen.view();
-    case UiText::CouldNotCreateWindow:
-      return texts.couldNotCreateWindow.view();
-    case UiText::NotEnoughMemory:
-      return texts.notEnoughMemory.view();
-    case UiText::NoReason:
-      return texts.noReason.view();
-    case UiText::UnknownError:
-      return texts.unknownError.view();
-    case UiText::CannotRecover:
-      return texts.cannotRecover.view();
-  }
-  return {};
-}
-
 bool UiLanguage::RightToLeft() const { return IsRightToLeft(tag); }
 
 const UiLanguage& LanguageOfLicence(std::string_view tag) {
@@ -90,7 +50,7 @@ const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred) {
 }
 
 std::string CaptionText(const UiLanguage& language, std::string_view product) {
-  return Format(language[UiText::Caption], product.empty() ? kDefaultProduct : product);
+  return Format(language[&UiTextRow::caption], product.empty() ? kDefaultProduct : product);
 }
 
 std::string Format(std::string_view text, std::string_view first, std::string_view second) {

@@ -8,29 +8,6 @@
 
 namespace discgate {
 
-// Every text the program shows that is its own. "%1" and "%2" stand for what the text is about:
-// the product, a path, an error number, a size.
-enum class UiText : std::size_t {
-  Caption,
-  Label,
-  Decline,
-  Accept,
-  ErrorNumber,  // put before the system's description of an error
-  CouldNotReadLicence,
-  LicenceTooLarge,
-  LicenceNotRtf,
-  CouldNotFindProgramFolder,
-  CouldNotReadFolder,
-  CouldNotStart,
-  CouldNotOpen,
-  CouldNotCreateWindow,
-  NotEnoughMemory,
-  NoReason,
-  UnknownError,
-  CannotRecover,
-};
-inline constexpr std::size_t kUiTextCount = static_cast<std::size_t>(UiText::CannotRecover) + 1;
-
 // One text of the table, made from a literal only: a row that leaves a text out does not compile.
 class Text {
  public:
@@ -44,30 +21,24 @@ class Text {
 
 // The program's texts in one language, UTF-8, each by its name.
 struct UiTextRow {
-  Text caption;  // names the product as %1
-  Text label;
-  Text decline;
-  Text accept;
-  Text errorNumber;  // put before the system's description of an error
-  Text couldNotReadLicence;
-  Text licenceTooLarge;
-  Text licenceNotRtf;
-  Text couldNotFindProgramFolder;
-  Text couldNotReadFolder;
-  Text couldNotStart;
-  Text couldNotOpen;
-  Text couldNotCreateWindow;
-  Text notEnoughMemory;
-  Text noReason;
-  Text unknownError;
-  Text cannotRecover;
+#define DISCGATE_UI_TEXT(name) Text name;
+#include "launcher/ui_text_fields.h"
+#undef DISCGATE_UI_TEXT
+};
+
+// A text of a row, by its field: language[&UiTextRow::label].
+using UiText = Text UiTextRow::*;
+inline constexpr UiText kUiTexts[] = {
+#define DISCGATE_UI_TEXT(name) &UiTextRow::name,
+#include "launcher/ui_text_fields.h"
+#undef DISCGATE_UI_TEXT
 };
 
 struct UiLanguage {
   std::string_view tag;  // BCP 47; it also tells whether the language reads right to left
   UiTextRow texts;
 
-  std::string_view operator[](UiText text) const;
+  std::string_view operator[](UiText text) const { return (texts.*text).view(); }
   bool RightToLeft() const;
 };
 

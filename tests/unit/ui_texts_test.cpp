@@ -24,12 +24,12 @@ TEST(UiTexts, TheEnglishTextsAreTheProgramsOwnCharacterForCharacter) {
   const UiLanguage& english = English();
   EXPECT_EQ(english.tag, "en");
   EXPECT_EQ(CaptionText(english, ""), "Orvel Software License Agreement");
-  EXPECT_EQ(english[UiText::Label],
+  EXPECT_EQ(english[&UiTextRow::label],
             "Please read the following license agreement.  Use the scroll bar to view the full "
             "text of the agreement.");
-  EXPECT_EQ(english[UiText::Decline], "I decline.  Please exit.");
-  EXPECT_EQ(english[UiText::Accept], "I accept.  Please continue.");
-  EXPECT_EQ(english[UiText::CannotRecover],
+  EXPECT_EQ(english[&UiTextRow::decline], "I decline.  Please exit.");
+  EXPECT_EQ(english[&UiTextRow::accept], "I accept.  Please continue.");
+  EXPECT_EQ(english[&UiTextRow::cannotRecover],
             "The program met an error it cannot recover from, and ends now.");
 }
 
@@ -37,11 +37,11 @@ TEST(UiTexts, EveryLanguageHasEveryTextWithTheSamePlaceholders) {
   std::set<std::string_view> tags;
   for (const UiLanguage& language : UiLanguages()) {
     EXPECT_TRUE(tags.insert(language.tag).second) << language.tag << " twice";
-    for (std::size_t i = 0; i < kUiTextCount; ++i) {
-      const std::string_view text = language[static_cast<UiText>(i)];
+    for (std::size_t i = 0; i < std::size(kUiTexts); ++i) {
+      const std::string_view text = language[kUiTexts[i]];
       EXPECT_FALSE(text.empty()) << language.tag << " text " << i;
       EXPECT_TRUE(IsValidUtf8(text)) << language.tag << " text " << i;
-      EXPECT_EQ(Placeholders(text), Placeholders(English()[static_cast<UiText>(i)]))
+      EXPECT_EQ(Placeholders(text), Placeholders(English()[kUiTexts[i]]))
           << language.tag << " " << i;
     }
   }
@@ -117,9 +117,9 @@ TEST(Report, APathInAReportReadsAsItIsWhateverItHolds) {
   const UiLanguage& arabic = LanguageOfLicence("ar");
   const Error error{2, "%1", Action::ReadLicence, "E:\\\u202Etxt.exe"};
   const std::string isolated = "\u2068E:\\<U+202E>txt.exe\u2069";
-  EXPECT_EQ(ReportText(error, arabic), Format(arabic[UiText::CouldNotReadLicence], isolated) +
-                                           "\r\n\r\n" + Format(arabic[UiText::ErrorNumber], "2") +
-                                           isolated);
+  EXPECT_EQ(ReportText(error, arabic), Format(arabic[&UiTextRow::couldNotReadLicence], isolated) +
+                                           "\r\n\r\n" +
+                                           Format(arabic[&UiTextRow::errorNumber], "2") + isolated);
   EXPECT_NE(ReportText(error, arabic, Isolation::Embedding).find("\u202AE:\\<U+202E>txt.exe\u202C"),
             std::string::npos);
   // Left-to-right reports need no isolation; every kind of control is shown.

@@ -90,7 +90,7 @@ bool Policy::Open() {
     m_groups.push_back({});
     return true;
   }
-  Group& parent = m_groups.back();
+  const Group& parent = m_groups.back();
   if (parent.content == Content::Undecided) {
     Decide(RtfToken{RtfTokenKind::Open, {}, 0, false});
     if (!IsDocument()) return false;

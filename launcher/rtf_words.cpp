@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "launcher/ascii.h"
 
 namespace discgate {
 namespace {
@@ -420,25 +423,16 @@ constexpr RtfWord kWords[] = {
     {"fldtype", Removed},
 };
 
-std::string Lower(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
+// By the word in lower case.
+using Index = std::vector<std::pair<std::string, const RtfWord*>>;
 
-struct Entry {
-  std::string key;  // lower case
-  const RtfWord* word;
-};
-
-const std::vector<Entry>& Index() {
-  static const std::vector<Entry> index = [] {
-    std::vector<Entry> entries;
-    for (const RtfWord& word : kWords) entries.push_back({Lower(word.spelling), &word});
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry& a, const Entry& b) { return a.key < b.key; });
+const Index& WordIndex() {
+  static const Index index = [] {
+    Index entries(std::size(kWords));
+    std::transform(std::begin(kWords), std::end(kWords), entries.begin(), [](const RtfWord& word) {
+      return std::pair(ToLowerAscii(word.spelling), &word);
+    });
+    std::sort(entries.begin(), entries.end());
     return entries;
   }();
   return index;
@@ -447,12 +441,12 @@ const std::vector<Entry>& Index() {
 }  // namespace
 
 const RtfWord* FindRtfWord(std::string_view name) {
-  const std::vector<Entry>& index = Index();
-  const std::string key = Lower(name);
+  const Index& index = WordIndex();
+  const std::string key = ToLowerAscii(name);
   const auto found =
       std::lower_bound(index.begin(), index.end(), key,
-                       [](const Entry& entry, const std::string& k) { return entry.key < k; });
-  return found != index.end() && found->key == key ? found->word : nullptr;
+                       [](const auto& entry, const std::string& k) { return entry.first < k; });
+  return found != index.end() && found->first == key ? found->second : nullptr;
 }
 
 std::span<const RtfWord> ListedRtfWords() { return kWords; }

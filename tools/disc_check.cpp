@@ -68,19 +68,28 @@ class FolderPlatform final : public discgate::Platform {
   // Nothing else is asked for a report.
   Result<std::string> ModulePath() override { return Unused(); }
   std::uint32_t ProcessId() override { return 0; }
-  Result<std::vector<std::string>> ListFiles(const std::string&) override { return Unused(); }
-  Result<std::string> GetTempDir() override { return Unused(); }
-  Result<std::unique_ptr<discgate::TemporaryFile>> CreateTemporaryFile(
-      const std::string&) override {
+  Result<std::vector<std::string>> ListFiles(const std::string& /*folder*/) override {
     return Unused();
   }
-  bool IsFile(const std::string&) override { return false; }
-  discgate::ExecutableLookup LookupExecutable(const std::string&, const std::string&) override {
+  Result<std::string> GetTempDir() override { return Unused(); }
+  Result<std::unique_ptr<discgate::TemporaryFile>> CreateTemporaryFile(
+      const std::string& /*path*/) override {
+    return Unused();
+  }
+  bool IsFile(const std::string& /*path*/) override { return false; }
+  discgate::ExecutableLookup LookupExecutable(const std::string& /*file*/,
+                                              const std::string& /*folder*/) override {
     return {};
   }
-  Status StartProcess(const std::string&, const std::string&) override { return Unused(); }
-  Status ShellOpen(const std::string&, const std::string&) override { return Unused(); }
-  Status ShellOpenWebPage(const std::string&, const std::string&) override { return Unused(); }
+  Status StartProcess(const std::string& /*program*/, const std::string& /*line*/) override {
+    return Unused();
+  }
+  Status ShellOpen(const std::string& /*file*/, const std::string& /*folder*/) override {
+    return Unused();
+  }
+  Status ShellOpenWebPage(const std::string& /*page*/, const std::string& /*folder*/) override {
+    return Unused();
+  }
   std::vector<std::string> PreferredUiLanguages() override { return {}; }
 
  private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/twips.h"
+#include "launcher/ui_texts.h"
 
 namespace discgate {
 
@@ -18,7 +19,8 @@ struct ControlLayout {
   ControlKind kind;
   int id;
   int left, top, width, height;  // twips
-  const wchar_t* text;           // null: the text is the language's (label and buttons)
+  UiText text;                   // the language's text; null for a fixed one
+  const wchar_t* fixedText;
   bool visible;
 };
 
@@ -28,11 +30,51 @@ enum ControlId { kLabel1 = 100, kText1, kCmdCancel, kCmdAccept, kLblLanguagePath
 // In tab order: controls are created in this order, which is the order Tab moves through them.
 // Label1, Text1, cmdCancel, cmdAccept, lblLanguagePath.
 inline constexpr ControlLayout kForm1Controls[] = {
-    {ControlKind::Label, kLabel1, 360, 240, 5295, 495, nullptr, true},
-    {ControlKind::TextBox, kText1, 240, 840, 5535, 1815, L"Text1", true},
-    {ControlKind::Button, kCmdCancel, 360, 3120, 2295, 495, nullptr, true},
-    {ControlKind::Button, kCmdAccept, 3360, 3120, 2415, 495, nullptr, true},
-    {ControlKind::Label, kLblLanguagePath, 1320, 2760, 3255, 255, L"", false},
+    {.kind = ControlKind::Label,
+     .id = kLabel1,
+     .left = 360,
+     .top = 240,
+     .width = 5295,
+     .height = 495,
+     .text = &UiTextRow::label,
+     .fixedText = nullptr,
+     .visible = true},
+    {.kind = ControlKind::TextBox,
+     .id = kText1,
+     .left = 240,
+     .top = 840,
+     .width = 5535,
+     .height = 1815,
+     .text = nullptr,
+     .fixedText = L"Text1",
+     .visible = true},
+    {.kind = ControlKind::Button,
+     .id = kCmdCancel,
+     .left = 360,
+     .top = 3120,
+     .width = 2295,
+     .height = 495,
+     .text = &UiTextRow::decline,
+     .fixedText = nullptr,
+     .visible = true},
+    {.kind = ControlKind::Button,
+     .id = kCmdAccept,
+     .left = 3360,
+     .top = 3120,
+     .width = 2415,
+     .height = 495,
+     .text = &UiTextRow::accept,
+     .fixedText = nullptr,
+     .visible = true},
+    {.kind = ControlKind::Label,
+     .id = kLblLanguagePath,
+     .left = 1320,
+     .top = 2760,
+     .width = 3255,
+     .height = 255,
+     .text = nullptr,
+     .fixedText = L"",
+     .visible = false},
 };
 
 struct PixelRect {

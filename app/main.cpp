@@ -1,11 +1,13 @@
 #include <windows.h>
 
 #include <new>
+#include <utility>
 
 #include "app/error_report.h"
 #include "app/exit_codes.h"
 #include "app/form1.h"
 #include "app/product.h"
+#include "launcher/start_up.h"
 #include "launcher/out_of_memory.h"
 #include "platform/system_library.h"
 
@@ -22,8 +24,19 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
     product = discgate::LoadProductName(hInstance);
     // In English until the user's language is known.
     discgate::PrepareTerminateReport(discgate::English(), product);
-    discgate::Form1 form(hInstance, product);
-    return form.Run(nShowCmd);
+    // Before the window: reports speak the user's language, not the licence's, as the licence
+    // may be what failed; and without a licence there is nothing to agree to, so no window shows.
+    discgate::WinPlatform platform;
+    const discgate::UiLanguage& reportLanguage =
+        discgate::LanguageOfUser(platform.PreferredUiLanguages());
+    discgate::PrepareTerminateReport(reportLanguage, product);
+    discgate::Result<discgate::Licence> licence = discgate::LoadLicenceAtStart(platform);
+    if (!licence.ok()) {
+      discgate::ReportError(nullptr, licence.error(), reportLanguage, product);
+      return discgate::kExitFailed;
+    }
+    discgate::Form1 form(hInstance, product, platform, reportLanguage);
+    return form.Run(std::move(licence.value()), nShowCmd);
   } catch (const std::bad_alloc&) {
     // Memory ran out before the user's languages were known.
     discgate::ReportError(nullptr, discgate::OutOfMemory(), discgate::English(), product);

@@ -66,13 +66,4 @@ void FollowHighContrast(HWND richEdit) {
   ::SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
-void ZoomRichText(HWND richEdit, int percent) {
-  const LRESULT firstLine = ::SendMessageW(richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
-  const LRESULT firstCharacter = ::SendMessageW(richEdit, EM_LINEINDEX, firstLine, 0);
-  ::SendMessageW(richEdit, EM_SETZOOM, percent, 100);
-  const LRESULT lineNow = ::SendMessageW(richEdit, EM_EXLINEFROMCHAR, 0, firstCharacter);
-  const LRESULT firstNow = ::SendMessageW(richEdit, EM_GETFIRSTVISIBLELINE, 0, 0);
-  ::SendMessageW(richEdit, EM_LINESCROLL, 0, lineNow - firstNow);
-}
-
 }  // namespace discgate

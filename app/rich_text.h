@@ -21,7 +21,4 @@ bool StreamRtf(HWND richEdit, const std::string& rtf);
 // says; otherwise they are the RTF's.
 void FollowHighContrast(HWND richEdit);
 
-// The zoom of the reader's choice, in percent, keeping the text first in view first.
-void ZoomRichText(HWND richEdit, int percent);
-
 }  // namespace discgate

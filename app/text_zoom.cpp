@@ -36,13 +36,4 @@ bool TextZoom::Take(const MSG& message) {
   }
 }
 
-void SetFontKeepingPlace(HWND textBox, HFONT font) {
-  const LRESULT firstLine = ::SendMessageW(textBox, EM_GETFIRSTVISIBLELINE, 0, 0);
-  const LRESULT firstCharacter = ::SendMessageW(textBox, EM_LINEINDEX, firstLine, 0);
-  ::SendMessageW(textBox, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  const LRESULT lineNow = ::SendMessageW(textBox, EM_LINEFROMCHAR, firstCharacter, 0);
-  const LRESULT firstNow = ::SendMessageW(textBox, EM_GETFIRSTVISIBLELINE, 0, 0);
-  ::SendMessageW(textBox, EM_LINESCROLL, 0, lineNow - firstNow);
-}
-
 }  // namespace discgate

@@ -21,8 +21,4 @@ class TextZoom {
   WheelSteps m_wheel;
 };
 
-// Gives a text box a font and keeps the reader's place: the text that was first in view stays
-// first, however the new font wraps the lines.
-void SetFontKeepingPlace(HWND textBox, HFONT font);
-
 }  // namespace discgate

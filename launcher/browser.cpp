@@ -24,12 +24,8 @@ std::string ProbeFileName(std::uint32_t processId, int attempt) {
 
 bool IsFullPath(std::string_view path) {
   const bool driveRoot = path.size() > 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/');
-  const bool share = path.size() > 2 && path.substr(0, 2) == "\\\\";
+  const bool share = path.size() > 2 && path.starts_with("\\\\");
   return driveRoot || share;
-}
-
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
 // Whether what the lookup gave may be started as a browser: a full path to an existing ".exe".
@@ -37,7 +33,7 @@ bool EndsWith(std::string_view text, std::string_view end) {
 // would hand the page's path to a command interpreter.
 bool IsStartableBrowser(Platform& platform, const ExecutableLookup& lookup) {
   return lookup.code >= kLookupFound && IsFullPath(lookup.program) &&
-         EndsWith(ToLowerAscii(lookup.program), ".exe") && platform.IsFile(lookup.program);
+         ToLowerAscii(lookup.program).ends_with(".exe") && platform.IsFile(lookup.program);
 }
 
 }  // namespace

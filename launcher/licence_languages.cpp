@@ -17,12 +17,6 @@ constexpr std::array<std::string_view, 12> kRightToLeftLanguages{
 constexpr std::array<std::string_view, 8> kRightToLeftScripts{"adlm", "arab", "hebr", "nkoo",
                                                               "rohg", "syrc", "thaa", "yezi"};
 
-bool IsAlphanumeric(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 // Calls `each(subtag, index)` for the subtags of a tag in order, until it returns false.
 template <typename Each>
 void ForEachSubtag(std::string_view tag, Each each) {
@@ -40,9 +34,10 @@ bool IsWellFormed(std::string_view tag) {
   bool wellFormed = true;
   ForEachSubtag(tag, [&wellFormed](std::string_view subtag, std::size_t index) {
     const bool language = index == 0;
-    wellFormed = !subtag.empty() && subtag.size() <= (language ? 3u : 8u) &&
-                 (!language || subtag.size() >= 2) &&
-                 std::all_of(subtag.begin(), subtag.end(), language ? IsLetter : IsAlphanumeric);
+    wellFormed =
+        !subtag.empty() && subtag.size() <= (language ? 3u : 8u) &&
+        (!language || subtag.size() >= 2) &&
+        std::all_of(subtag.begin(), subtag.end(), language ? IsAsciiLetter : IsAsciiAlphanumeric);
     return wellFormed;
   });
   return wellFormed;
@@ -69,7 +64,7 @@ std::string_view RegionOf(std::string_view tag) {
   ForEachSubtag(tag, [&region](std::string_view subtag, std::size_t index) {
     if (index == 0) return true;
     if (subtag.size() == 1) return false;  // extensions and private use follow
-    if ((subtag.size() == 2 && IsLetter(subtag[0])) || subtag.size() == 3) region = subtag;
+    if ((subtag.size() == 2 && IsAsciiLetter(subtag[0])) || subtag.size() == 3) region = subtag;
     return region.empty();
   });
   return region;
@@ -111,7 +106,7 @@ bool IsRightToLeft(std::string_view languageTag) {
   ForEachSubtag(languageTag, [&](std::string_view subtag, std::size_t index) {
     if (index == 0) language = subtag;
     if (index > 0 && subtag.size() == 1) return false;  // extensions and private use follow
-    if (index > 0 && subtag.size() == 4 && IsLetter(subtag[0])) script = subtag;
+    if (index > 0 && subtag.size() == 4 && IsAsciiLetter(subtag[0])) script = subtag;
     return script.empty();
   });
   const auto listed = [](const auto& list, std::string_view name) {

@@ -10,10 +10,6 @@ constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -36,25 +32,22 @@ void AppendUtf8(std::string& out, char32_t c) {
 // (overlong forms, surrogates and values above U+10FFFF are not well-formed).
 std::size_t Utf8SequenceLength(std::string_view bytes) {
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
-  const auto continuation = [&](std::size_t i) {
-    return i < bytes.size() && (byte(i) & 0xC0) == 0x80;
-  };
   const std::uint8_t lead = byte(0);
   if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    if (!continuation(1) || !continuation(2)) return 0;
-    if (lead == 0xE0 && byte(1) < 0xA0) return 0;   // overlong
-    if (lead == 0xED && byte(1) >= 0xA0) return 0;  // surrogate
-    return 3;
+  // The length each lead byte starts, and the range its second byte must be in: Unicode's table
+  // of well-formed sequences.
+  std::size_t length = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  if (length == 0 || bytes.size() < length) return 0;
+  const std::uint8_t low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;   // overlong
+  const std::uint8_t high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;  // surrogate,
+  if (byte(1) < low || byte(1) > high) return 0;                               // > U+10FFFF
+  for (std::size_t i = 2; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
   }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (lead == 0xF0 && byte(1) < 0x90) return 0;   // overlong
-    if (lead == 0xF4 && byte(1) >= 0x90) return 0;  // above U+10FFFF
-    return 4;
-  }
-  return 0;
+  return length;
 }
 
 // UTF-8 text with every ill-formed byte replaced by U+FFFD.
@@ -132,11 +125,11 @@ std::string NormaliseLicenceText(std::string_view utf8) {
 
 std::string DecodeLicence(std::string_view bytes, const AnsiDecoder& ansiToUtf8) {
   std::string text;
-  if (StartsWith(bytes, kUtf8Mark)) {
+  if (bytes.starts_with(kUtf8Mark)) {
     text = RepairUtf8(bytes.substr(kUtf8Mark.size()));
-  } else if (StartsWith(bytes, kUtf16LeMark)) {
+  } else if (bytes.starts_with(kUtf16LeMark)) {
     text = Utf16ToUtf8(bytes.substr(kUtf16LeMark.size()), false);
-  } else if (StartsWith(bytes, kUtf16BeMark)) {
+  } else if (bytes.starts_with(kUtf16BeMark)) {
     text = Utf16ToUtf8(bytes.substr(kUtf16BeMark.size()), true);
   } else if (IsValidUtf8(bytes)) {
     text = bytes;

@@ -1,5 +1,9 @@
 #include "launcher/report_text.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "launcher/ascii.h"
 #include "launcher/licence_loader.h"
 
 namespace discgate {
@@ -23,13 +27,11 @@ constexpr ActionName kActionNames[] = {
 };
 
 UiText TextOf(Action action) {
-  for (const ActionName& each : kActionNames) {
-    if (each.action == action) return each.text;
-  }
-  return &UiTextRow::notEnoughMemory;
+  const auto* found =
+      std::find_if(std::begin(kActionNames), std::end(kActionNames),
+                   [action](const ActionName& each) { return each.action == action; });
+  return found != std::end(kActionNames) ? found->text : &UiTextRow::notEnoughMemory;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The code point of the bidirectional control that starts `text`, as UTF-8, or 0: the marks
 // (U+200E, U+200F, U+061C), embeddings and overrides (U+202A-U+202E) and isolates (U+2066-U+2069).
@@ -87,13 +89,13 @@ std::string FillInserts(std::string_view description, std::string_view subject) 
   std::string out;
   out.reserve(description.size() + subject.size());
   for (std::size_t i = 0; i < description.size(); ++i) {
-    if (description[i] != '%' || i + 1 >= description.size() || !IsDigit(description[i + 1]) ||
+    if (description[i] != '%' || i + 1 >= description.size() || !IsAsciiDigit(description[i + 1]) ||
         description[i + 1] == '0') {
       out += description[i];
       continue;
     }
     std::size_t end = i + 1;
-    while (end < description.size() && IsDigit(description[end])) ++end;
+    while (end < description.size() && IsAsciiDigit(description[end])) ++end;
     const bool typed = end < description.size() && description[end] == '!';
     if (typed) {
       const std::size_t close = description.find('!', end + 1);

@@ -45,6 +45,7 @@ class Policy {
   bool Open();
   void Close();
   bool Decide(const RtfToken& token);
+  bool DecideDocument(const RtfToken& token);
   void Show(const RtfToken& token);
   void Word(const RtfWord& word, const RtfToken& token);
   void Text(std::string_view text);
@@ -120,24 +121,27 @@ void Policy::Close() {
 // A group's first token decides what it is: \* marks a destination that is dropped unless the
 // window reads it; a destination's word opens it; anything else makes a group of text. True when
 // the decision took the token.
+// The document itself opens with {\rtf, in this case only.
+bool Policy::DecideDocument(const RtfToken& token) {
+  Group& group = m_groups.back();
+  if (token.kind != RtfTokenKind::Word || token.text != "rtf" || group.starred) {
+    group.content = Content::Dropped;
+    return true;
+  }
+  Begin(Content::Shown, "rtf");
+  if (token.hasParameter) m_out.insert(m_out.size() - 1, std::to_string(token.parameter));
+  return true;
+}
+
 bool Policy::Decide(const RtfToken& token) {
   Group& group = m_groups.back();
   if (token.kind == RtfTokenKind::Symbol && token.text == "*" && !group.starred) {
     group.starred = true;
     return true;
   }
+  if (m_groups.size() == 1) return DecideDocument(token);
   const RtfWord* word = token.kind == RtfTokenKind::Word ? FindRtfWord(token.text) : nullptr;
   const RtfRole role = word ? word->role : RtfRole::Shown;
-  if (m_groups.size() == 1) {
-    // The document itself opens with {\rtf, in this case only.
-    if (token.kind != RtfTokenKind::Word || token.text != "rtf" || group.starred) {
-      group.content = Content::Dropped;
-      return true;
-    }
-    Begin(Content::Shown, "rtf");
-    if (token.hasParameter) m_out.insert(m_out.size() - 1, std::to_string(token.parameter));
-    return true;
-  }
   if (group.within == Content::Field || group.within == Content::Upr) {
     const RtfRole kept =
         group.within == Content::Field ? RtfRole::FieldResult : RtfRole::UprUnicode;

@@ -1,15 +1,15 @@
 #include "launcher/rtf_tokenizer.h"
 
+#include "launcher/ascii.h"
+
 namespace discgate {
 namespace {
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 bool IsSpecial(char c) { return c == '{' || c == '}' || c == '\\' || c == '\0' || IsLineBreak(c); }
 
 int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
+  if (IsAsciiDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
@@ -36,7 +36,7 @@ std::optional<RtfToken> RtfTokenizer::Escaped() {
   ++m_at;  // the backslash
   if (m_at == m_rtf.size() || m_rtf[m_at] == '\0') return std::nullopt;
   const char c = m_rtf[m_at];
-  if (IsLetter(c)) return Word();
+  if (IsAsciiLetter(c)) return Word();
   if (IsLineBreak(c)) {
     ++m_at;
     return RtfToken{RtfTokenKind::Word, "par", 0, false};
@@ -56,14 +56,15 @@ std::optional<RtfToken> RtfTokenizer::Escaped() {
 std::optional<RtfToken> RtfTokenizer::Word() {
   RtfToken token{RtfTokenKind::Word, {}, 0, false};
   const std::size_t start = m_at;
-  while (m_at < m_rtf.size() && IsLetter(m_rtf[m_at])) ++m_at;
+  while (m_at < m_rtf.size() && IsAsciiLetter(m_rtf[m_at])) ++m_at;
   if (m_at - start > kMaxRtfWordLetters) return std::nullopt;
   token.text = m_rtf.substr(start, m_at - start);
-  const bool negative = m_at + 1 < m_rtf.size() && m_rtf[m_at] == '-' && IsDigit(m_rtf[m_at + 1]);
+  const bool negative =
+      m_at + 1 < m_rtf.size() && m_rtf[m_at] == '-' && IsAsciiDigit(m_rtf[m_at + 1]);
   if (negative) ++m_at;
   const std::size_t digits = m_at;
   // Ten digits fit in 64 bits on every build, so the count is checked before any overflow.
-  while (m_at < m_rtf.size() && IsDigit(m_rtf[m_at])) {
+  while (m_at < m_rtf.size() && IsAsciiDigit(m_rtf[m_at])) {
     if (m_at - digits == kMaxRtfParameterDigits) return std::nullopt;
     token.parameter = token.parameter * 10 + (m_rtf[m_at] - '0');
     ++m_at;

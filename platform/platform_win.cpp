@@ -23,7 +23,7 @@ std::wstring FileApiPath(const std::string& path) {
   if (wide.size() < MAX_PATH - 12) return wide;  // room for the "\\*" or file name added later
   std::replace(wide.begin(), wide.end(), L'/', L'\\');
   if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') return L"\\\\?\\" + wide;
-  if (wide.rfind(L"\\\\", 0) == 0 && wide.rfind(L"\\\\?\\", 0) != 0) {
+  if (wide.starts_with(L"\\\\") && !wide.starts_with(L"\\\\?\\")) {
     return L"\\\\?\\UNC\\" + wide.substr(2);
   }
   return wide;

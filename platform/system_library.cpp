@@ -39,13 +39,13 @@ constexpr const wchar_t* kDependenciesLoadedByName[] = {L"uxtheme.dll", L"msimg3
 void RestrictDllSearchToSystemFolder() {
   using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
   using SetDllDirectoryFunction = BOOL(WINAPI*)(const wchar_t*);
-  const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-      reinterpret_cast<void*>(Kernel32Function("SetDefaultDllDirectories")));
+  const auto setDefault =
+      FunctionAs<SetDefaultDllDirectoriesFunction>(Kernel32Function("SetDefaultDllDirectories"));
   if (setDefault && setDefault(kSearchSystem32)) {
     g_fullPathLoadFlags = 0;  // the system folder is the only place searched already
   } else {
-    const auto setDirectory = reinterpret_cast<SetDllDirectoryFunction>(
-        reinterpret_cast<void*>(Kernel32Function("SetDllDirectoryW")));
+    const auto setDirectory =
+        FunctionAs<SetDllDirectoryFunction>(Kernel32Function("SetDllDirectoryW"));
     if (setDirectory) setDirectory(L"");
   }
   for (const wchar_t* dll : kDependenciesLoadedByName) LoadFromSystemFolder(dll);
@@ -63,8 +63,7 @@ bool InitialiseCommonControls() {
   const HMODULE module = ::LoadLibraryW(L"comctl32.dll");
   if (!module) return false;
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  const auto init = reinterpret_cast<InitFunction>(
-      reinterpret_cast<void*>(::GetProcAddress(module, "InitCommonControlsEx")));
+  const auto init = FunctionAs<InitFunction>(::GetProcAddress(module, "InitCommonControlsEx"));
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   return init && init(&controls);
 }

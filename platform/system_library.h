@@ -20,9 +20,15 @@ FARPROC SystemFunction(const wchar_t* dll, const char* name);
 // A Windows DLL loaded by its full path in the system folder; null when it is not there.
 HMODULE LoadSystemLibrary(const wchar_t* dll);
 
+// A function found by GetProcAddress as the type it has: the one place its cast is written.
+template <typename Function>
+Function FunctionAs(FARPROC found) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
+}
+
 template <typename Function>
 Function SystemFunctionAs(const wchar_t* dll, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemFunction(dll, name)));
+  return FunctionAs<Function>(SystemFunction(dll, name));
 }
 
 // Loads the common controls and registers their window classes. Loaded by name, not by path: the

@@ -57,7 +57,7 @@ python_sources=$(git ls-files '*.py' 2>/dev/null || find . -name '*.py' -not -pa
 # shellcheck disable=SC2086
 pyflakes3 $python_sources || status=1
 
-cppcheck --enable=warning,performance,portability,style --std=c++17 --error-exitcode=1 \
+cppcheck --enable=warning,performance,portability,style --std=c++20 --error-exitcode=1 \
   --inline-suppr --quiet -I . --suppress=missingIncludeSystem --library=googletest \
   --library=windows app launcher platform tests/unit tools || status=1
 

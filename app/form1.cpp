@@ -225,7 +225,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::OnCommand(int id) {
   // Enter on a focused button presses it; elsewhere it does nothing.
-  if (id == IDOK) id = m_keys.EnterPresses();
+  if (id == IDOK) id = DialogKeys::EnterPresses();
   // Once accepted, the answer stands: nothing else is pressed until the acceptance has ended.
   if (m_accepting) return;
   // As when the C++ runtime gives up while the window is open.

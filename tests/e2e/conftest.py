@@ -3,8 +3,11 @@ every test run against each build, the 32-bit program users get first. A machine
 32-bit programs (found by running one) skips those runs and says why."""
 import pytest
 
-from observer_client import Observer
-from wineprefix import ARCHES, Session
+# The rig's own checks say what differs, as the tests' do.
+pytest.register_assert_rewrite("disccase")
+
+from observer_client import Observer  # noqa: E402
+from wineprefix import ARCHES, Session  # noqa: E402
 
 
 @pytest.fixture(scope="session")

@@ -1,6 +1,8 @@
 """A test with a disc folder of its own and the program on it, run for each build."""
+import re
+import contextlib
 import shutil
-import unittest
+import subprocess
 
 import pytest
 
@@ -9,11 +11,6 @@ from wineprefix import TOOLS, WORK, program, wait_exit
 
 HTML_EXTENSIONS = (".html", ".htm")
 SAMPLE_LICENCE = b"SOFTWARE LICENSE AGREEMENT\r\n\r\nYou may install this software.\n"
-
-
-# The checks of unittest, whose messages say what differs.
-_CHECKS = unittest.TestCase()
-_CHECKS.maxDiff = None
 
 
 class DiscCase:
@@ -25,10 +22,13 @@ class DiscCase:
         yield
         self.tearDown()
 
-    def __getattr__(self, name):
-        if name.startswith("assert") or name == "subTest":
-            return getattr(_CHECKS, name)
-        raise AttributeError(name)
+    @contextlib.contextmanager
+    def subTest(self, **case):
+        """Says which case of a loop failed."""
+        try:
+            yield
+        except AssertionError as failure:
+            raise AssertionError(f"with {case}: {failure}") from failure
 
     def setUp(self):
         self.root = WORK / "cases" / self.arch / self.name
@@ -38,15 +38,19 @@ class DiscCase:
         self.processes = []
 
     def tearDown(self):
+        left_running = []
         for process in self.processes:
             if process.poll() is None:
                 self.observer.inspect("close", WINDOW)
                 try:
                     wait_exit(process, timeout=10)
-                except Exception:
-                    pass
+                except subprocess.TimeoutExpired:
+                    left_running.append(process.args[1])
         # The next test must not find this test's window.
-        self.observer.inspect("gone", WINDOW, 30000)
+        gone = self.observer.inspect("gone", WINDOW, 30000)[0] == 0
+        if left_running:
+            pytest.fail(f"the program did not end when its window was closed: {left_running}")
+        assert gone, "the agreement window was still there 30 s after the test"
 
     def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
         disc = self.root / name
@@ -66,7 +70,7 @@ class DiscCase:
 
     def start_and_wait(self, disc, cwd=None, env=None):
         process = self.start(disc, cwd, env)
-        self.assertTrue(self.observer.wait_window(), "the agreement window did not appear")
+        assert self.observer.wait_window(), "the agreement window did not appear"
         return process
 
     def decline(self, process):
@@ -77,14 +81,14 @@ class DiscCase:
         """What was started, once the program under test has ended and so has everything that it
         started: a start that comes late is counted, not missed."""
         for process in self.processes:
-            self.assertIsNotNone(process.poll(), "the program under test is still running")
+            assert process.poll() is not None, "the program under test is still running"
         self.observer.settle()
         return self.started()
 
     def only_start(self):
         """The one start there was, once everything has ended; two starts or none fail."""
         started = self.started_in_the_end()
-        self.assertEqual(len(started), 1, started)
+        assert len(started) == 1, started
         return started[0]
 
     def started(self):
@@ -132,11 +136,11 @@ class BrowserCase(DiscCase):
         """The report box that must come: its text begins as given and ends with a Windows error
         number and description; it is answered, and the program ends with 2. Returns the text."""
         code, report = self.observer.inspect("msgbox", 20000)
-        self.assertEqual(code, 0, "no error box appeared")
+        assert code == 0, "no error box appeared"
         text = parse_report(report).get("text", "")
-        self.assertTrue(text.startswith(starts_with), text)
-        self.assertRegex(text, r"\r\n\r\nError \d+: .+")
-        self.assertEqual(wait_exit(process), 2)
+        assert text.startswith(starts_with), text
+        assert re.search(r"\r\n\r\nError \d+: .+", text), text
+        assert wait_exit(process) == 2
         return text
 
     def accept(self, disc, cwd=None):

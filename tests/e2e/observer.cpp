@@ -2,43 +2,10 @@
 // tests run it under Wine beside the program under test. TITLE is a window's title, or
 // "class:NAME" for a window of that class whatever its title.
 //
-//   wait TITLE MS            exit 0 once a top-level window with TITLE exists
-//   gone TITLE MS            exit 0 once no such window exists
-//   dump TITLE               the window and each child: class, id, styles, rectangles, text
-//   text TITLE ID FILE       the control's whole text, as UTF-8, into FILE
-//   focus TITLE              the id of the control that has the keyboard focus
-//   key TITLE tab|escape|return|a    a key press, to the focused control
-//   click TITLE ID [N]       presses a button (N times, as fast as messages go)
-//   count TITLE              how many top-level windows have that title
-//   clickall TITLE ID        presses the button in every window with that title
-//   lock FILE MS             holds FILE open, shared with nobody, for MS milliseconds
-//   edit FILE MS             holds FILE open for writing, as an editor does, for MS ms
-//   close TITLE              the close box (SC_CLOSE)
-//   msgbox MS                waits for a message box; prints its caption and text, presses OK
-//   waitbox MS               exit 0 once a message box exists; it is left open
-//   start TITLE EXE MS       starts EXE; prints the milliseconds until its window exists and
-//                            the process's peak working set then, in KB
-//   clickwait TITLE ID FILE MS    presses a button; prints the milliseconds until FILE exists
-//   settle MS                exit 0 once no program runs in the prefix but Wine's own services
-//                            and observers; else prints the others and exits 1
-//   bits                     prints 32 or 64: what kind of program this observer is
-//   loadlib DLL              loads DLL by its bare name, searched for as Windows does by default
-//   fit TITLE [FACE]         the screen's DPI and the text box's text; then for the label and
-//                            each button the room its text needs in the window's message font
-//                            at that DPI (or FACE at its size), and the room it has
-//   dpi TITLE DPI            tells the window it is now on a monitor with that DPI, as Windows
-//                            does (WM_DPICHANGED, with the window's rectangle scaled)
-//   lines TITLE ID           the distance in pixels between two lines of a text box, and the
-//                            first line in view
-//   scroll TITLE ID N        scrolls a text box N lines down
-//   ctrlkeys TITLE KEY...    presses keys (plus minus add subtract numpad0 0 ...) with Ctrl
-//                            held, from the keyboard, to the window's focused control
-//   wheel TITLE ID DELTA     turns the mouse wheel over a control with Ctrl held
-//   accessible TITLE ID      the role and name a screen reader gets for a control
-//   uistate TITLE ID         the control's keyboard cues (WM_QUERYUISTATE)
-//   bold TITLE ID FROM TO    1 when characters FROM to TO of a rich-edit control are all bold
-//   colors BTNFACE WINDOW WINDOWTEXT BTNTEXT    sets these system colours (RRGGBB); prints the
-//                            old ones
+//   observer VERB ARGUMENTS...
+//
+// The verbs and what each takes are in kVerbs below; a call with no verb, or a wrong one, prints
+// them all.
 #include <windows.h>
 #include <oleacc.h>
 #include <richedit.h>
@@ -50,6 +17,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -371,6 +339,42 @@ int Fit(HWND window, const wchar_t* face) {
   return 0;
 }
 
+// Memory in the process of another program's window, for a message that points at a
+// structure there; freed, with the handle to that process, when it goes.
+class RemoteBuffer {
+ public:
+  static constexpr SIZE_T kSize = 4096;
+  explicit RemoteBuffer(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
+    if (m_process) {
+      m_address =
+          VirtualAllocEx(m_process, nullptr, kSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    }
+  }
+  ~RemoteBuffer() {
+    if (m_address) VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    if (m_process) CloseHandle(m_process);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  void* Address() const { return m_address; }
+  template <typename T>
+  bool Write(const T& value) {
+    return m_address && WriteProcessMemory(m_process, m_address, &value, sizeof value, nullptr);
+  }
+  template <typename T>
+  bool Read(T& value) const {
+    return m_address && ReadProcessMemory(m_process, m_address, &value, sizeof value, nullptr);
+  }
+
+ private:
+  HANDLE m_process = nullptr;
+  void* m_address = nullptr;
+};
+
 // WM_DPICHANGED carries a pointer to the suggested rectangle, which the window reads in its own
 // process. The rectangle is written at one address in both processes, so the window finds it
 // whether Wine passes the pointer on as it is or copies what it points to.
@@ -380,28 +384,26 @@ int ChangeDpi(HWND window, int dpi) {
   const int from = ScreenDpi();
   RECT suggested{rect.left, rect.top, rect.left + MulDiv(rect.right - rect.left, dpi, from),
                  rect.top + MulDiv(rect.bottom - rect.top, dpi, from)};
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process) return 2;
-  // An address free in both processes: the one the window's process gives may be taken here.
-  void* remote = nullptr;
+  // An address free in both processes: the one the window's process gives may be taken here, so
+  // each buffer tried stays until the end, and the next attempt gets another address.
+  std::vector<std::unique_ptr<RemoteBuffer>> tried;
   void* local = nullptr;
   for (int attempt = 0; attempt < 16 && !local; ++attempt) {
-    remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    local = remote ? VirtualAlloc(remote, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    tried.push_back(std::make_unique<RemoteBuffer>(window));
+    void* at = tried.back()->Address();
+    local = at ? VirtualAlloc(at, RemoteBuffer::kSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE)
+               : nullptr;
   }
-  if (!local || !WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr)) {
+  if (!local || !tried.back()->Write(suggested)) {
     std::fprintf(stderr, "no address for the rectangle in both processes\n");
     return 2;
   }
   std::memcpy(local, &suggested, sizeof suggested);
   DWORD_PTR result = 0;
-  const LRESULT sent =
-      SendMessageTimeoutW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
-                          reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 10000, &result);
-  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
+  const LRESULT sent = SendMessageTimeoutW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                                           reinterpret_cast<LPARAM>(tried.back()->Address()),
+                                           SMTO_ABORTIFHUNG, 10000, &result);
+  VirtualFree(local, 0, MEM_RELEASE);
   return sent ? 0 : 1;
 }
 
@@ -472,59 +474,20 @@ int Accessible(HWND control) {
   return 0;
 }
 
-// Turns the high-contrast setting on (1) or off (0), telling every window, as the settings do;
-// "?" prints whether it is on.
-int HighContrast(const wchar_t* on) {
-  HIGHCONTRASTW contrast{};
-  contrast.cbSize = sizeof contrast;
-  if (std::wcscmp(on, L"?") == 0) {
-    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
-    std::printf("%d\n", (contrast.dwFlags & HCF_HIGHCONTRASTON) ? 1 : 0);
-    return 0;
-  }
-  contrast.dwFlags = _wtoi(on) ? HCF_HIGHCONTRASTON : 0;
-  return SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast,
-                               SPIF_SENDCHANGE | SPIF_UPDATEINIFILE)
-             ? 0
-             : 1;
-}
-
 // Whether the characters FROM to TO of a rich-edit control are all bold, as its own
 // EM_GETCHARFORMAT says. The structure is filled in the control's process and read from there.
 int Bold(HWND control, int from, int to) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(control, &pid);
-  HANDLE process =
-      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ, FALSE, pid);
-  if (!process) return 2;
-  void* remote = VirtualAllocEx(process, nullptr, 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  RemoteBuffer remote(control);
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
-  if (!remote || !WriteProcessMemory(process, remote, &format, sizeof format, nullptr)) return 2;
+  if (!remote.Write(format)) return 2;
   SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(from), to);
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(control, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote),
-                      SMTO_ABORTIFHUNG, 10000, &result);
-  ReadProcessMemory(process, remote, &format, sizeof format, nullptr);
-  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
+  SendMessageTimeoutW(control, EM_GETCHARFORMAT, SCF_SELECTION,
+                      reinterpret_cast<LPARAM>(remote.Address()), SMTO_ABORTIFHUNG, 10000, &result);
+  if (!remote.Read(format)) return 2;
   std::printf("%d\n", (format.dwMask & CFM_BOLD) && (format.dwEffects & CFE_BOLD) ? 1 : 0);
   return 0;
-}
-
-// Sets the colours of window backgrounds, text boxes, text and buttons (RRGGBB each), as a
-// high-contrast theme does while programs run; prints the ones they replace.
-int Colors(wchar_t** values) {
-  const int elements[] = {COLOR_BTNFACE, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
-  COLORREF colors[4];
-  for (int i = 0; i < 4; ++i) {
-    const COLORREF old = GetSysColor(elements[i]);
-    std::printf("%02X%02X%02X%s", GetRValue(old), GetGValue(old), GetBValue(old),
-                i < 3 ? " " : "\n");
-    const unsigned long rgb = std::wcstoul(values[i], nullptr, 16);
-    colors[i] = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-  }
-  return SetSysColors(4, elements, colors) ? 0 : 1;
 }
 
 int Lock(const wchar_t* path, int milliseconds, bool edit) {
@@ -588,54 +551,88 @@ int Focus(const wchar_t* title) {
 
 int Number(const wchar_t* text) { return _wtoi(text); }
 
-// The verbs, with how many arguments each takes (at least, at most) and what it does with them.
+// The verbs: what each takes and does, how many arguments (at least, at most), and how.
 struct Verb {
   const wchar_t* name;
+  const char* arguments;
+  const char* does;
   int fewest;
   int most;
   int (*run)(wchar_t** a, int count);
 };
 
 constexpr Verb kVerbs[] = {
-    {L"wait", 2, 2, [](wchar_t** a, int) { return WaitFor(nullptr, a[0], Number(a[1])) ? 0 : 1; }},
-    {L"gone", 2, 2, [](wchar_t** a, int) { return Gone(a[0], Number(a[1])); }},
-    {L"dump", 1, 1, [](wchar_t** a, int) { return Dump(Required(a[0])); }},
-    {L"text", 3, 3, [](wchar_t** a, int) { return Text(a[0], a[1], a[2]); }},
-    {L"focus", 1, 1, [](wchar_t** a, int) { return Focus(a[0]); }},
-    {L"key", 2, 2, [](wchar_t** a, int) { return Key(Required(a[0]), a[1]); }},
-    {L"click", 2, 3,
+    {L"wait", "TITLE MS", "exit 0 once a top-level window with TITLE exists", 2, 2,
+     [](wchar_t** a, int) { return WaitFor(nullptr, a[0], Number(a[1])) ? 0 : 1; }},
+    {L"gone", "TITLE MS", "exit 0 once no such window exists", 2, 2,
+     [](wchar_t** a, int) { return Gone(a[0], Number(a[1])); }},
+    {L"dump", "TITLE", "the window and each child: class, id, styles, rectangles, text", 1, 1,
+     [](wchar_t** a, int) { return Dump(Required(a[0])); }},
+    {L"text", "TITLE ID FILE", "the control's whole text, as UTF-8, into FILE", 3, 3,
+     [](wchar_t** a, int) { return Text(a[0], a[1], a[2]); }},
+    {L"focus", "TITLE", "the id of the control that has the keyboard focus", 1, 1,
+     [](wchar_t** a, int) { return Focus(a[0]); }},
+    {L"key", "TITLE tab|escape|return|a", "a key press, to the focused control", 2, 2,
+     [](wchar_t** a, int) { return Key(Required(a[0]), a[1]); }},
+    {L"click", "TITLE ID [N]", "presses a button (N times, as fast as messages go)", 2, 3,
      [](wchar_t** a, int count) { return Click(a[0], a[1], count == 3 ? Number(a[2]) : 1); }},
-    {L"count", 1, 1, [](wchar_t** a, int) { return Count(a[0]); }},
-    {L"clickall", 2, 2, [](wchar_t** a, int) { return ClickAll(a[0], a[1]); }},
-    {L"lock", 2, 2, [](wchar_t** a, int) { return Lock(a[0], Number(a[1]), false); }},
-    {L"edit", 2, 2, [](wchar_t** a, int) { return Lock(a[0], Number(a[1]), true); }},
-    {L"close", 1, 1,
+    {L"count", "TITLE", "how many top-level windows have that title", 1, 1,
+     [](wchar_t** a, int) { return Count(a[0]); }},
+    {L"clickall", "TITLE ID", "presses the button in every window with that title", 2, 2,
+     [](wchar_t** a, int) { return ClickAll(a[0], a[1]); }},
+    {L"lock", "FILE MS", "holds FILE open, shared with nobody, for MS milliseconds", 2, 2,
+     [](wchar_t** a, int) { return Lock(a[0], Number(a[1]), false); }},
+    {L"edit", "FILE MS", "holds FILE open for writing, as an editor does, for MS milliseconds", 2,
+     2, [](wchar_t** a, int) { return Lock(a[0], Number(a[1]), true); }},
+    {L"close", "TITLE", "the close box (SC_CLOSE)", 1, 1,
      [](wchar_t** a, int) {
        PostMessageW(Required(a[0]), WM_SYSCOMMAND, SC_CLOSE, 0);
        return 0;
      }},
-    {L"msgbox", 1, 1, [](wchar_t** a, int) { return MessageBoxReport(Number(a[0])); }},
-    {L"waitbox", 1, 1,
+    {L"msgbox", "MS", "waits for a message box; prints its caption and text, presses OK", 1, 1,
+     [](wchar_t** a, int) { return MessageBoxReport(Number(a[0])); }},
+    {L"waitbox", "MS", "exit 0 once a message box exists; it is left open", 1, 1,
      [](wchar_t** a, int) { return WaitFor(L"#32770", nullptr, Number(a[0])) ? 0 : 1; }},
-    {L"start", 3, 3, [](wchar_t** a, int) { return TimeStart(a[0], a[1], Number(a[2]), false); }},
-    {L"measure", 3, 3, [](wchar_t** a, int) { return TimeStart(a[0], a[1], Number(a[2]), true); }},
-    {L"clickwait", 4, 4,
+    {L"start", "TITLE EXE MS",
+     "starts EXE; prints the milliseconds until its window exists and the process's peak working "
+     "set then, in KB",
+     3, 3, [](wchar_t** a, int) { return TimeStart(a[0], a[1], Number(a[2]), false); }},
+    {L"measure", "TITLE EXE MS",
+     "as start, and then the peak working set once the window has drawn its text", 3, 3,
+     [](wchar_t** a, int) { return TimeStart(a[0], a[1], Number(a[2]), true); }},
+    {L"clickwait", "TITLE ID FILE MS",
+     "presses a button; prints the milliseconds until FILE exists", 4, 4,
      [](wchar_t** a, int) { return TimeClick(Control(Required(a[0]), a[1]), a[2], Number(a[3])); }},
-    {L"settle", 1, 1, [](wchar_t** a, int) { return Settle(Number(a[0])); }},
-    {L"bits", 0, 0, [](wchar_t**, int) { return Bits(); }},
-    {L"loadlib", 1, 1, [](wchar_t** a, int) { return LoadLibraryW(a[0]) ? 0 : 1; }},
-    {L"fit", 1, 2,
-     [](wchar_t** a, int count) { return Fit(Required(a[0]), count == 2 ? a[1] : nullptr); }},
-    {L"dpi", 2, 2, [](wchar_t** a, int) { return ChangeDpi(Required(a[0]), Number(a[1])); }},
-    {L"lines", 2, 2, [](wchar_t** a, int) { return LineSpacing(Control(Required(a[0]), a[1])); }},
-    {L"scroll", 3, 3,
+    {L"settle", "MS",
+     "exit 0 once no program runs in the prefix but Wine's own services and observers; else prints "
+     "the others and exits 1",
+     1, 1, [](wchar_t** a, int) { return Settle(Number(a[0])); }},
+    {L"bits", "", "prints 32 or 64: what kind of program this observer is", 0, 0,
+     [](wchar_t**, int) { return Bits(); }},
+    {L"loadlib", "DLL", "loads DLL by its bare name, searched for as Windows does by default", 1, 1,
+     [](wchar_t** a, int) { return LoadLibraryW(a[0]) ? 0 : 1; }},
+    {L"fit", "TITLE [FACE]",
+     "the screen's DPI and the text box's text; then for the label and each button the room its "
+     "text needs in the window's message font at that DPI (or FACE at its size), and the room it "
+     "has",
+     1, 2, [](wchar_t** a, int count) { return Fit(Required(a[0]), count == 2 ? a[1] : nullptr); }},
+    {L"dpi", "TITLE DPI",
+     "tells the window it is now on a monitor with that DPI, as Windows does (WM_DPICHANGED, with "
+     "the window's rectangle scaled)",
+     2, 2, [](wchar_t** a, int) { return ChangeDpi(Required(a[0]), Number(a[1])); }},
+    {L"lines", "TITLE ID",
+     "the distance in pixels between two lines of a text box, and the first line in view", 2, 2,
+     [](wchar_t** a, int) { return LineSpacing(Control(Required(a[0]), a[1])); }},
+    {L"scroll", "TITLE ID N", "scrolls a text box N lines down", 3, 3,
      [](wchar_t** a, int) {
        SendMessageW(Control(Required(a[0]), a[1]), EM_LINESCROLL, 0, Number(a[2]));
        return 0;
      }},
-    {L"ctrlkeys", 2, 40,
-     [](wchar_t** a, int count) { return ControlKeys(Required(a[0]), a + 1, count - 1); }},
-    {L"wheel", 3, 3,
+    {L"ctrlkeys", "TITLE KEY...",
+     "presses keys (plus minus add subtract numpad0 0 ...) with Ctrl held, from the keyboard, to "
+     "the window's focused control",
+     2, 40, [](wchar_t** a, int count) { return ControlKeys(Required(a[0]), a + 1, count - 1); }},
+    {L"wheel", "TITLE ID DELTA", "turns the mouse wheel over a control with Ctrl held", 3, 3,
      [](wchar_t** a, int) {
        // Turned with Ctrl held, over the control.
        const WPARAM turn =
@@ -643,21 +640,29 @@ constexpr Verb kVerbs[] = {
        PostMessageW(Control(Required(a[0]), a[1]), WM_MOUSEWHEEL, turn, 0);
        return 0;
      }},
-    {L"accessible", 2, 2,
+    {L"accessible", "TITLE ID", "the role and name a screen reader gets for a control", 2, 2,
      [](wchar_t** a, int) { return Accessible(Control(Required(a[0]), a[1])); }},
-    {L"uistate", 2, 2,
+    {L"uistate", "TITLE ID", "the control's keyboard cues (WM_QUERYUISTATE)", 2, 2,
      [](wchar_t** a, int) {
        std::printf("%d\n", static_cast<int>(
                                SendMessageW(Control(Required(a[0]), a[1]), WM_QUERYUISTATE, 0, 0)));
        return 0;
      }},
-    {L"colors", 4, 4, [](wchar_t** a, int) { return Colors(a); }},
-    {L"bold", 4, 4,
+    {L"bold", "TITLE ID FROM TO",
+     "1 when characters FROM to TO of a rich-edit control are all bold", 4, 4,
      [](wchar_t** a, int) {
        return Bold(Control(Required(a[0]), a[1]), Number(a[2]), Number(a[3]));
      }},
-    {L"highcontrast", 1, 1, [](wchar_t** a, int) { return HighContrast(a[0]); }},
 };
+
+// Every verb and what it takes, for a call that named none or a wrong one.
+int Usage(int count) {
+  std::fprintf(stderr, "no such verb, or not with %d arguments; the verbs:\n", count);
+  for (const Verb& verb : kVerbs) {
+    std::fprintf(stderr, "  %ls %s\n      %s\n", verb.name, verb.arguments, verb.does);
+  }
+  return 2;
+}
 
 }  // namespace
 
@@ -668,13 +673,12 @@ int wmain(int argc, wchar_t** argv) {
           GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware")))) {
     setAware();
   }
-  if (argc < 2) return 2;
-  const int count = argc - 2;
+  const int count = argc < 2 ? 0 : argc - 2;
+  if (argc < 2) return Usage(count);
   for (const Verb& verb : kVerbs) {
     if (std::wcscmp(argv[1], verb.name) == 0 && count >= verb.fewest && count <= verb.most) {
       return verb.run(argv + 2, count);
     }
   }
-  std::fprintf(stderr, "no such verb, or not with %d arguments\n", count);
-  return 2;
+  return Usage(count);
 }

@@ -16,7 +16,7 @@ class TestHostile(BrowserCase):
         disc = self.make_disc(name=f"disc{len(self.processes)}", licence=licence)
         process = self.start_and_wait(disc)
         text = self.observer.control_text(TEXT1, self.root / "text.out")
-        self.assertEqual(self.decline(process), 1)
+        assert self.decline(process) == 1
         return text
 
     def test_licences_that_cannot_be_read_are_reported(self):
@@ -28,14 +28,14 @@ class TestHostile(BrowserCase):
         large = self.make_disc(name="large", licence=b"x" * (50 << 20))
         started = time.monotonic()
         self.expect_report(self.start(large), 'The licence agreement "License.txt" is too large')
-        self.assertLess(time.monotonic() - started, 20)
+        assert time.monotonic() - started < 20
 
         locked = self.make_disc(name="locked")
         locker = subprocess.Popen(
             [wine_loader(), str(TOOLS / "observer.exe"), "lock", windows_path(locked / "License.txt"),
              "15000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
-            self.assertEqual(locker.stdout.readline().strip(), b"locked")
+            assert locker.stdout.readline().strip() == b"locked"
             self.expect_report(self.start(locked),
                                'Could not read the licence agreement "License.txt".')
         finally:
@@ -53,7 +53,7 @@ class TestHostile(BrowserCase):
         }
         for licence, expected in cases.items():
             with self.subTest(licence=licence):
-                self.assertEqual(self.text_of_licence(licence), expected)
+                assert self.text_of_licence(licence) == expected
 
     def test_hidden_system_and_punctuated_names_reach_the_browser_intact(self):
         name = "index & ^%!',;=()[]{}~ é.htm"
@@ -61,9 +61,9 @@ class TestHostile(BrowserCase):
         # The attributes are set through Windows, as a disc author's tools would.
         subprocess.run([wine_loader(), "cmd", "/c", "attrib", "+h", "+s", windows_path(disc / name)],
                        env=self.wine.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.assertEqual(self.accept(disc), 0)
+        assert self.accept(disc) == 0
         page = f"{windows_path(disc)}\\{name}"
-        self.assertEqual(self.only_start()["argv"], ["", "-nohome", page])
+        assert self.only_start()["argv"] == ["", "-nohome", page]
 
     def test_a_path_longer_than_260_characters_is_handed_on_whole(self):
         deep = self.root
@@ -71,9 +71,9 @@ class TestHostile(BrowserCase):
             deep = deep / ("very long folder name " + str(len(windows_path(deep))))
         disc = self.make_disc(name=str(deep.relative_to(self.root)), files=["index.htm"])
         page = f"{windows_path(disc)}\\index.htm"
-        self.assertGreater(len(page), 260)
-        self.assertEqual(self.accept(disc), 0)
-        self.assertEqual(self.only_start()["argv"], ["", "-nohome", page])
+        assert len(page) > 260
+        assert self.accept(disc) == 0
+        assert self.only_start()["argv"] == ["", "-nohome", page]
 
     def test_a_folder_gone_before_the_click_is_reported(self):
         disc = self.make_disc(files=["index.htm"])
@@ -81,7 +81,7 @@ class TestHostile(BrowserCase):
         disc.rename(self.root / "moved")
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.expect_report(process, f'Could not read the folder "{windows_path(disc)}".')
-        self.assertEqual(self.started_in_the_end(), [])
+        assert self.started_in_the_end() == []
 
     def test_without_a_usable_temporary_folder_the_shell_opens_the_page_and_never_runs_it(self):
         # The browser cannot be looked up, so the shell is asked to open the page. The page is a
@@ -91,15 +91,15 @@ class TestHostile(BrowserCase):
         for value in ("TEMP", "TMP"):
             self.wine.reg_add(ENVIRONMENT_KEY, value, r"C:\no such folder")
         try:
-            self.assertEqual(self.accept(disc), 0)
+            assert self.accept(disc) == 0
         finally:
             for value in ("TEMP", "TMP"):
                 self.wine.reg_add(ENVIRONMENT_KEY, value, r"%USERPROFILE%\Temp", "REG_EXPAND_SZ")
         # Handed to the shell, the page reaches the browser through the association's command.
         started = self.only_start()
-        self.assertEqual(started["module"].lower(), f"{BROWSER_FOLDER}\\IEXPLORE.EXE".lower())
-        self.assertFalse(started["cmdline"].startswith(" -nohome"), started["cmdline"])
-        self.assertIn(f"{windows_path(disc)}\\index.exe", started["cmdline"])
+        assert started["module"].lower() == f"{BROWSER_FOLDER}\\IEXPLORE.EXE".lower()
+        assert not started["cmdline"].startswith(" -nohome"), started["cmdline"]
+        assert f"{windows_path(disc)}\\index.exe" in started["cmdline"]
 
     def test_no_browser_at_all_is_reported(self):
         for extension in HTML_EXTENSIONS:
@@ -119,7 +119,7 @@ class TestHostile(BrowserCase):
         while self.observer.inspect("count", TITLE)[1].strip() != "2" and time.monotonic() < deadline:
             time.sleep(0.1)
         self.observer.inspect("clickall", TITLE, CMD_ACCEPT)
-        self.assertEqual([wait_exit(p) for p in processes], [0, 0])
+        assert [wait_exit(p) for p in processes] == [0, 0]
         pages = sorted(record["cmdline"] for record in self.started_in_the_end())
-        self.assertEqual(pages, sorted(f" -nohome {windows_path(d)}\\index.htm" for d in (first, second)))
-        self.assertEqual(self.temp_names(), before)
+        assert pages == sorted(f" -nohome {windows_path(d)}\\index.htm" for d in (first, second))
+        assert self.temp_names() == before

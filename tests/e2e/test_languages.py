@@ -1,5 +1,6 @@
 """The licence and the window in the reader's own language, chosen from the user's locale with no
 configuration."""
+import re
 
 from disccase import DiscCase
 from observer_client import (CMD_ACCEPT, CMD_CANCEL, LABEL1, TEXT1, TITLE, WINDOW, parse_dump,
@@ -64,12 +65,12 @@ class TestLicenceLanguage(DiscCase):
         disc = self.disc_with_licences(f"{locale.split('.')[0]}-{len(self.processes)}", licences)
         process = self.start_and_wait(disc, env=under(locale))
         controls = parse_dump(self.observer.inspect("dump", WINDOW)[1])
-        self.assertEqual(self.decline(process), 1)
+        assert self.decline(process) == 1
         return controls
 
     def assert_texts(self, controls, expected):
         for control, text in expected.items():
-            self.assertEqual(controls[control]["text"], text, control)
+            assert controls[control]["text"] == text, control
 
     def test_the_users_language_picks_the_licence_and_others_get_the_default(self):
         for locale, expected in (("de_DE.UTF-8", "License.de.txt"), ("fr_CA.UTF-8", "License.fr.txt"),
@@ -78,9 +79,9 @@ class TestLicenceLanguage(DiscCase):
                                  ("zh_TW.UTF-8", "License.zh-Hant.txt")):
             with self.subTest(locale=locale):
                 text1 = self.shown_under(locale)[TEXT1]
-                self.assertEqual(text1["text"], LICENCES[expected])
-                self.assertFalse(int(text1["style"], 16) & ES_RIGHT)
-                self.assertFalse(int(text1["exstyle"], 16) & WS_EX_RTLREADING)
+                assert text1["text"] == LICENCES[expected]
+                assert not int(text1["style"], 16) & ES_RIGHT
+                assert not int(text1["exstyle"], 16) & WS_EX_RTLREADING
 
     def test_a_german_licence_gets_a_german_window_and_the_plain_licence_an_english_one(self):
         self.assert_texts(self.shown_under("de_DE.UTF-8"), GERMAN)
@@ -91,43 +92,42 @@ class TestLicenceLanguage(DiscCase):
 
     def test_an_arabic_licence_mirrors_the_window_so_the_buttons_change_sides(self):
         controls = self.shown_under("ar_EG.UTF-8")
-        self.assertEqual(controls[TEXT1]["text"], LICENCES["License.ar.txt"])
+        assert controls[TEXT1]["text"] == LICENCES["License.ar.txt"]
         self.assert_texts(controls, ARABIC)
-        self.assertTrue(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)
+        assert int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL
         left = {control: int(controls[control]["screen"].split(",")[0])
                 for control in (CMD_CANCEL, CMD_ACCEPT)}
-        self.assertGreater(left[CMD_CANCEL], left[CMD_ACCEPT], "decline is not on the right")
+        assert left[CMD_CANCEL] > left[CMD_ACCEPT], "decline is not on the right"
         # The label starts at the window's right edge, as far in as it starts from the left in an
         # English window.
         window_x, _, window_width, _ = map(int, controls["window"]["screen"].split(","))
         label_x, _, label_width, _ = map(int, controls[LABEL1]["screen"].split(","))
-        self.assertEqual(window_x + window_width - (label_x + label_width), 24)
+        assert window_x + window_width - (label_x + label_width) == 24
 
         # A Persian licence, which the window has no texts for: mirrored all the same, with the
         # English texts kept in their own reading order so their full stops stay at their ends.
         controls = self.shown_under("fa_IR.UTF-8", {"License.fa.txt": "فارسی"})
-        self.assertTrue(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)
+        assert int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL
         self.assert_texts(controls, ENGLISH)
         for control in (LABEL1, CMD_CANCEL, CMD_ACCEPT):
-            self.assertTrue(int(controls[control]["exstyle"], 16) & WS_EX_RTLREADING, control)
-        self.assertFalse(int(controls[TEXT1]["exstyle"], 16) & WS_EX_RTLREADING)
+            assert int(controls[control]["exstyle"], 16) & WS_EX_RTLREADING, control
+        assert not int(controls[TEXT1]["exstyle"], 16) & WS_EX_RTLREADING
 
         # The same disc under an English locale: nothing mirrored, decline on the left.
         controls = self.shown_under("en_US.UTF-8")
-        self.assertFalse(int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL)
-        self.assertLess(int(controls[CMD_CANCEL]["screen"].split(",")[0]),
-                        int(controls[CMD_ACCEPT]["screen"].split(",")[0]))
+        assert not int(controls["window"]["exstyle"], 16) & WS_EX_LAYOUTRTL
+        assert int(controls[CMD_CANCEL]["screen"].split(",")[0]) < int(controls[CMD_ACCEPT]["screen"].split(",")[0])
 
     def test_a_missing_licence_is_reported_in_the_users_language(self):
         disc = self.make_disc(licence=None)
         process = self.start(disc, env=under("de_DE.UTF-8"))
         code, report = self.observer.inspect("msgbox", 15000)
-        self.assertEqual(code, 0, "no error box appeared")
+        assert code == 0, "no error box appeared"
         report = parse_report(report)
-        self.assertEqual(report["caption"], GERMAN["window"])
-        self.assertRegex(report["text"], r'^Die Lizenzvereinbarung „.*\\License\.txt“ konnte nicht '
-                                         r"gelesen werden\.\r\n\r\nFehler 2: .+")
-        self.assertEqual(wait_exit(process), 2)
+        assert report["caption"] == GERMAN["window"]
+        assert re.search(r'^Die Lizenzvereinbarung „.*\\License\.txt“ konnte nicht '
+                                         r"gelesen werden\.\r\n\r\nFehler 2: .+", report["text"]), report["text"]
+        assert wait_exit(process) == 2
 
     def test_every_text_fits_its_control_at_96_and_144_dpi(self):
         """Measured in the window's own font, as Windows draws it: the label within its two lines,
@@ -154,16 +154,16 @@ class TestLicenceLanguage(DiscCase):
             # and declining is tested elsewhere.
             process.kill()
             process.wait()
-            self.assertEqual(self.observer.inspect("gone", WINDOW, 30000)[0], 0)
-            self.assertEqual(code, 0)
+            assert self.observer.inspect("gone", WINDOW, 30000)[0] == 0
+            assert code == 0
             lines = measured.splitlines()
             # The window was in the language meant, at the DPI meant.
-            self.assertEqual(lines[0], f"dpi={dpi} licence={tag}")
+            assert lines[0] == f"dpi={dpi} licence={tag}"
             margin = 2 * round(4 * dpi / 96)  # a pixel of air inside each side's 3-pixel border
             for line in lines[1:]:
                 fields = dict(part.split("=", 1) for part in line.split(" text=")[0].split())
                 need_width, need_height = map(int, fields["need"].split(","))
                 have_width, have_height = map(int, fields["have"].split(","))
                 room = have_width - (0 if fields["id"] == str(LABEL1) else margin)
-                self.assertLessEqual(need_width, room, line)
-                self.assertLessEqual(need_height, have_height, line)
+                assert need_width <= room, line
+                assert need_height <= have_height, line

@@ -8,30 +8,29 @@ from wineprefix import BUILD, TOOLS, wait_exit, windows_path
 class TestAcceptance(BrowserCase):
     def test_an_index_page_opens_in_the_default_browser_with_its_prefix(self):
         disc = self.make_disc(files=["index.htm", "readme.txt"])
-        self.assertEqual(self.accept(disc), 0)
+        assert self.accept(disc) == 0
         started = self.started_in_the_end()
-        self.assertEqual(len(started), 1)
-        self.assertEqual(started[0]["cmdline"], f" -nohome {windows_path(disc)}\\index.htm")
-        self.assertEqual(started[0]["module"].lower(),
-                         f"{BROWSER_FOLDER}\\IEXPLORE.EXE".lower())
+        assert len(started) == 1
+        assert started[0]["cmdline"] == f" -nohome {windows_path(disc)}\\index.htm"
+        assert started[0]["module"].lower() == f"{BROWSER_FOLDER}\\IEXPLORE.EXE".lower()
 
     def test_another_browser_gets_a_single_space_before_the_page(self):
         self.use_browser("mybrowser.exe")
         disc = self.make_disc(files=["Index.html"])
-        self.assertEqual(self.accept(disc), 0)
-        self.assertEqual(self.only_start()["cmdline"], f" {windows_path(disc)}\\Index.html")
+        assert self.accept(disc) == 0
+        assert self.only_start()["cmdline"] == f" {windows_path(disc)}\\Index.html"
 
     def test_a_folder_with_blanks_and_foreign_letters_reaches_the_browser_intact(self):
         disc = self.make_disc(name="Disc Ünïcødé 許可 & (1)", files=["index ü.htm"])
-        self.assertEqual(self.accept(disc), 0)
+        assert self.accept(disc) == 0
         page = f"{windows_path(disc)}\\index ü.htm"
-        self.assertEqual(self.only_start()["argv"], ["", "-nohome", page])
+        assert self.only_start()["argv"] == ["", "-nohome", page]
 
     def test_every_page_reaches_the_browser_as_one_argument_as_windows_splits_it(self):
         # The program's command lines for many browsers, folders and names, split by Windows'
         # own CommandLineToArgvW.
         tool = self.wine.start_program(BUILD / self.arch / "command_lines.exe", self.root, self.arch)
-        self.assertEqual(wait_exit(tool, timeout=60), 0)
+        assert wait_exit(tool, timeout=60) == 0
 
     def test_splash_starts_by_its_full_path_in_the_discs_folder(self):
         disc = self.make_disc()
@@ -39,26 +38,26 @@ class TestAcceptance(BrowserCase):
         elsewhere = self.root / "elsewhere"
         elsewhere.mkdir()
         shutil.copy(disc / "License.txt", elsewhere / "License.txt")
-        self.assertEqual(self.accept(disc, cwd=elsewhere), 0)
+        assert self.accept(disc, cwd=elsewhere) == 0
         started = self.started_in_the_end()
-        self.assertEqual(len(started), 1)
-        self.assertEqual(started[0]["module"], f"{windows_path(disc)}\\splash.exe")
-        self.assertEqual(started[0]["cwd"], windows_path(disc))
+        assert len(started) == 1
+        assert started[0]["module"] == f"{windows_path(disc)}\\splash.exe"
+        assert started[0]["cwd"] == windows_path(disc)
 
     def test_only_the_first_match_starts(self):
         # Wine lists a folder sorted by name, so index.htm comes before splash.exe here.
         disc = self.make_disc(files=["index.htm", "index2.htm"])
         shutil.copy(TOOLS / "fakebrowser.exe", disc / "splash.exe")
-        self.assertEqual(self.accept(disc), 0)
+        assert self.accept(disc) == 0
         started = self.started_in_the_end()
-        self.assertEqual(len(started), 1)
-        self.assertTrue(started[0]["cmdline"].endswith("\\index.htm"))
+        assert len(started) == 1
+        assert started[0]["cmdline"].endswith("\\index.htm")
 
     def test_a_disc_with_nothing_to_start_ends_quietly(self):
         disc = self.make_disc(files=["INDEX.HTM", "Splash.exe", "readme.txt"])
         (disc / "index").mkdir()  # a folder, not a page
-        self.assertEqual(self.accept(disc), 0)
-        self.assertEqual(self.started_in_the_end(), [])
+        assert self.accept(disc) == 0
+        assert self.started_in_the_end() == []
 
     def test_the_probe_leaves_the_users_files_alone_and_nothing_behind(self):
         temp = self.wine.temp_folder()
@@ -66,9 +65,9 @@ class TestAcceptance(BrowserCase):
         try:
             before = self.temp_names()
             disc = self.make_disc(files=["index.htm"])
-            self.assertEqual(self.accept(disc), 0)
-            self.assertEqual(self.temp_names(), before)
-            self.assertEqual((temp / "dummy.html").read_bytes(), b"the user's own page")
+            assert self.accept(disc) == 0
+            assert self.temp_names() == before
+            assert (temp / "dummy.html").read_bytes() == b"the user's own page"
         finally:
             (temp / "dummy.html").unlink()
 
@@ -78,4 +77,4 @@ class TestAcceptance(BrowserCase):
         process = self.start_and_wait(disc)
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".')
-        self.assertEqual(self.started_in_the_end(), [])
+        assert self.started_in_the_end() == []

@@ -40,7 +40,7 @@ class TestReaders(DiscCase):
     def view(self):
         """The distance between two lines of the licence, and the first line in view."""
         code, out = self.observer.inspect("lines", WINDOW, TEXT1)
-        self.assertEqual(code, 0)
+        assert code == 0
         spacing, first = map(int, out.split())
         return spacing, first
 
@@ -54,37 +54,36 @@ class TestReaders(DiscCase):
         before = self.dump()
         self.observer.inspect("scroll", WINDOW, TEXT1, 40)
         designed, first = self.view()
-        self.assertEqual(first, 40)
+        assert first == 40
 
         # Keys of the main keyboard and the keypad: 100 % to 110, 125, 150 %.
         spacing, first = self.zoom("ctrlkeys", WINDOW, "plus", "add", "plus")
-        self.assertGreaterEqual(spacing, designed * 1.4)
-        self.assertEqual(first, 40, "the reader lost their place")
+        assert spacing >= designed * 1.4
+        assert first == 40, "the reader lost their place"
         zoomed = self.dump()
         for control in (LABEL1, TEXT1, CMD_CANCEL, CMD_ACCEPT):
-            self.assertEqual(zoomed[control]["rect"], before[control]["rect"], control)
+            assert zoomed[control]["rect"] == before[control]["rect"], control
         # The wheel, to its limit of four times the size, and keys to the other limit of half.
         for _ in range(12):
             spacing, first = self.zoom("wheel", WINDOW, TEXT1, 120)
-        self.assertGreaterEqual(spacing, designed * 3.5)
-        self.assertEqual(first, 40)
+        assert spacing >= designed * 3.5
+        assert first == 40
         spacing, _ = self.zoom("ctrlkeys", WINDOW, *["minus", "subtract"] * 8)
-        self.assertLessEqual(spacing, designed * 0.65)
+        assert spacing <= designed * 0.65
         # Ctrl+0: exactly the designed font again.
-        self.assertEqual(self.zoom("ctrlkeys", WINDOW, "0"), (designed, 40))
+        assert self.zoom("ctrlkeys", WINDOW, "0") == (designed, 40)
 
         # Moved to a monitor with another DPI, the zoom stays.
         self.zoom("ctrlkeys", WINDOW, "plus", "plus", "plus")
-        self.assertEqual(self.observer.inspect("dpi", WINDOW, 144)[0], 0)
-        self.assertGreaterEqual(self.view()[0], designed * 1.5 * 1.4)
+        assert self.observer.inspect("dpi", WINDOW, 144)[0] == 0
+        assert self.view()[0] >= designed * 1.5 * 1.4
 
         # No key reached the text as a character, and no other text changed.
         after = self.dump()
         for control in (LABEL1, CMD_CANCEL, CMD_ACCEPT):
-            self.assertEqual(after[control]["text"], before[control]["text"])
-        self.assertEqual(self.observer.control_text(TEXT1, self.root / "text.out"),
-                         LICENCE.decode())
-        self.assertEqual(self.decline(process), 1)
+            assert after[control]["text"] == before[control]["text"]
+        assert self.observer.control_text(TEXT1, self.root / "text.out") == LICENCE.decode()
+        assert self.decline(process) == 1
 
     def test_a_screen_reader_is_told_the_licence_and_each_button_by_name(self):
         runs, why = self.wine.runs_32_bit_programs()
@@ -101,13 +100,12 @@ class TestReaders(DiscCase):
                 # The text box is named by the label just before it and read as text; each button
                 # by its caption (Wine's oleacc gives buttons the role of a plain client area).
                 code, told = self.observer.inspect("accessible", WINDOW, TEXT1, bits=32)
-                self.assertEqual((code, told.strip()),
-                                 (0, f"role={ROLE_TEXT} name={controls[LABEL1]['text']}"))
+                assert (code, told.strip()) == (0, f"role={ROLE_TEXT} name={controls[LABEL1]['text']}")
                 for button in (CMD_CANCEL, CMD_ACCEPT):
                     code, told = self.observer.inspect("accessible", WINDOW, button, bits=32)
-                    self.assertEqual(code, 0)
-                    self.assertTrue(told.strip().endswith(f" name={controls[button]['text']}"))
-                self.assertEqual(self.decline(process), 1)
+                    assert code == 0
+                    assert told.strip().endswith(f" name={controls[button]['text']}")
+                assert self.decline(process) == 1
 
     def colours_shown(self):
         """The colours the window shows: its background, the text box's, and whether the label
@@ -130,11 +128,11 @@ class TestReaders(DiscCase):
         }
 
     def assert_scheme(self, shown):
-        self.assertEqual(shown["ButtonFace"], SCHEME["ButtonFace"])
-        self.assertEqual(shown["button"], SCHEME["ButtonFace"])
-        self.assertEqual(shown["Window"], SCHEME["Window"])
-        self.assertTrue(shown["WindowText"], "the label is not in the scheme's text colour")
-        self.assertTrue(shown["ButtonText"], "the button is not in the scheme's text colour")
+        assert shown["ButtonFace"] == SCHEME["ButtonFace"]
+        assert shown["button"] == SCHEME["ButtonFace"]
+        assert shown["Window"] == SCHEME["Window"]
+        assert shown["WindowText"], "the label is not in the scheme's text colour"
+        assert shown["ButtonText"], "the button is not in the scheme's text colour"
 
     def test_a_high_contrast_scheme_colours_the_background_label_text_and_buttons(self):
         # Set before the start, as Wine reads a user's colours, with visual styles off as Windows
@@ -150,7 +148,7 @@ class TestReaders(DiscCase):
             process = self.start_and_wait(self.make_disc())
             time.sleep(0.5)
             self.assert_scheme(self.colours_shown())
-            self.assertEqual(self.decline(process), 1)
+            assert self.decline(process) == 1
         finally:
             for name in SCHEME:
                 self.wine.reg_delete_value(COLORS_KEY, name)
@@ -163,6 +161,6 @@ class TestReaders(DiscCase):
         self.observer.inspect("key", WINDOW, "tab")
         time.sleep(0.2)
         code, state = self.observer.inspect("uistate", WINDOW, CMD_CANCEL)
-        self.assertEqual(code, 0)
-        self.assertFalse(int(state) & UISF_HIDEFOCUS, "the focus rectangle is hidden")
-        self.assertEqual(self.decline(process), 1)
+        assert code == 0
+        assert not int(state) & UISF_HIDEFOCUS, "the focus rectangle is hidden"
+        assert self.decline(process) == 1

@@ -29,7 +29,7 @@ class TestRelease(BrowserCase):
             (disc / "discgate.exe").write_bytes(
                 archive.read(f"discgate-{VERSION}-win32/discgate.exe"))
         process = self.start_and_wait(disc)
-        self.assertEqual(self.decline(process), 1)
+        assert self.decline(process) == 1
 
     def test_the_authors_product_names_the_caption_in_every_language(self):
         disc = self.make_disc()
@@ -39,8 +39,8 @@ class TestRelease(BrowserCase):
                                 ("de_DE.UTF-8", "Atlas Suite 7 Lizenzvereinbarung")):
             process = self.start_and_wait(disc, env={"LC_ALL": locale, "LANG": locale})
             window = parse_dump(self.observer.inspect("dump", WINDOW)[1])["window"]
-            self.assertEqual(window["text"], caption)
-            self.assertEqual(self.decline(process), 1)
+            assert window["text"] == caption
+            assert self.decline(process) == 1
 
     def test_the_sample_image_opens_its_page_from_the_root_of_its_drive(self):
         image = BUILD / "dist-sample" / f"discgate-{VERSION}-sample.iso"
@@ -53,9 +53,9 @@ class TestRelease(BrowserCase):
         process = self.wine.start_program("X:\\discgate.exe", disc, self.arch,
                                           {"DISCGATE_STARTED_LOG": str(self.started_log)})
         self.processes.append(process)
-        self.assertTrue(self.observer.wait_window(), "the agreement window did not appear")
+        assert self.observer.wait_window(), "the agreement window did not appear"
         licence = (disc / "License.txt").read_bytes().decode()
-        self.assertEqual(self.observer.control_text(TEXT1, self.root / "text.out"), licence)
+        assert self.observer.control_text(TEXT1, self.root / "text.out") == licence
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
-        self.assertEqual(wait_exit(process), 0)
-        self.assertEqual(self.only_start()["cmdline"], " -nohome X:\\index.htm")
+        assert wait_exit(process) == 0
+        assert self.only_start()["cmdline"] == " -nohome X:\\index.htm"

@@ -21,27 +21,26 @@ class TestRtfLicence(DiscCase):
         disc = self.make_disc(licence=None)
         (disc / "License.rtf").write_bytes(FORMATTED)
         process, text = self.shown(disc)
-        self.assertEqual(text.splitlines()[:2], [HEADING, "Body of the licence."])
+        assert text.splitlines()[:2] == [HEADING, "Body of the licence."]
         code, bold = self.observer.inspect("bold", WINDOW, TEXT1, 0, len(HEADING))
-        self.assertEqual((code, bold.strip()), (0, "1"))
+        assert (code, bold.strip()) == (0, "1")
         code, bold = self.observer.inspect("bold", WINDOW, TEXT1, len(HEADING) + 2,
                                            len(HEADING) + 6)
-        self.assertEqual((code, bold.strip()), (0, "0"))
-        self.assertEqual(self.decline(process), 1)
+        assert (code, bold.strip()) == (0, "0")
+        assert self.decline(process) == 1
 
     def test_pictures_and_objects_are_taken_out_and_the_text_around_them_stays(self):
         disc = self.make_disc(licence=None)
         (disc / "License.rtf").write_bytes(EMBEDDED)
         process, text = self.shown(disc)
-        self.assertEqual(text.strip(), "Before After")
-        self.assertEqual(self.decline(process), 1)
+        assert text.strip() == "Before After"
+        assert self.decline(process) == 1
 
     def test_a_german_reader_gets_the_german_rtf_licence_over_the_plain_one(self):
         disc = self.make_disc(licence=b"English licence")
         (disc / "License.de.rtf").write_bytes(b"{\\rtf1\\ansi Deutsche \\b Lizenz\\b0\\par}")
         process = self.start_and_wait(disc, env={"LC_ALL": "de_DE.UTF-8", "LANG": "de_DE.UTF-8"})
         window = parse_dump(self.observer.inspect("dump", WINDOW)[1])["window"]
-        self.assertEqual(window["text"], "Orvel Software Lizenzvereinbarung")
-        self.assertEqual(self.observer.control_text(TEXT1, self.root / "text.out").strip(),
-                         "Deutsche Lizenz")
-        self.assertEqual(self.decline(process), 1)
+        assert window["text"] == "Orvel Software Lizenzvereinbarung"
+        assert self.observer.control_text(TEXT1, self.root / "text.out").strip() == "Deutsche Lizenz"
+        assert self.decline(process) == 1

@@ -1,5 +1,6 @@
 """Run from a folder others can write: no DLL of theirs loads into the program, no program of
 theirs runs as a page, and every failure is reported once and truthfully."""
+import re
 import shutil
 import subprocess
 import time
@@ -31,10 +32,10 @@ class TestSafety(BrowserCase):
         overrides = "mscoree,mshtml=;" + ",".join(PLANTED) + "=n,b"
         process = self.start(disc, cwd=elsewhere,
                              env={"WINEDLLOVERRIDES": overrides, "DISCGATE_LOADED_LOG": str(loaded)})
-        self.assertTrue(self.observer.wait_window(), "the agreement window did not appear")
+        assert self.observer.wait_window(), "the agreement window did not appear"
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
-        self.assertEqual(wait_exit(process), 0)
-        self.assertEqual(len(self.started_in_the_end()), 1)
+        assert wait_exit(process) == 0
+        assert len(self.started_in_the_end()) == 1
         # The same planted DLLs, overrides and folders do load into a program that does not
         # restrict its search: else this test would pass also if they never loaded anywhere.
         loader = disc / "loader.exe"
@@ -42,11 +43,11 @@ class TestSafety(BrowserCase):
         control = self.wine.start_program(loader, elsewhere, self.arch, {
             "WINEDLLOVERRIDES": overrides, "DISCGATE_LOADED_LOG": str(loaded)},
             args=["loadlib", "dwmapi.dll"])
-        self.assertEqual(wait_exit(control), 0)
+        assert wait_exit(control) == 0
         records = loaded.read_text().splitlines() if loaded.exists() else []
-        self.assertTrue([line for line in records if line.endswith("loader.exe")], records)
+        assert [line for line in records if line.endswith("loader.exe")], records
         ours = [line for line in records if line.endswith("discgate.exe")]
-        self.assertEqual(ours, [])
+        assert ours == []
 
     def faulty_disc(self):
         """A disc with the build that fails where the environment's DISCGATE_PLANTED_FAULT says."""
@@ -56,9 +57,9 @@ class TestSafety(BrowserCase):
 
     def test_a_window_that_fails_while_it_is_made_is_reported_until_answered(self):
         process = self.start(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "control"})
-        self.assertEqual(self.observer.inspect("waitbox", 15000)[0], 0, "no error box appeared")
+        assert self.observer.inspect("waitbox", 15000)[0] == 0, "no error box appeared"
         time.sleep(1)
-        self.assertIsNone(process.poll(), "the report closed before it was answered")
+        assert process.poll() is None, "the report closed before it was answered"
         self.expect_report(process, "Could not create the window.")
 
     def test_an_rtf_licence_the_control_stops_reading_half_way_cannot_be_agreed_to(self):
@@ -68,19 +69,18 @@ class TestSafety(BrowserCase):
         (disc / "License.rtf").write_bytes(b"{\\rtf1 " + b"Clause of the licence.\\par " * 4000 + b"}")
         process = self.start(disc, env={"DISCGATE_PLANTED_FAULT": "stream"})
         text = self.expect_report(process, 'Could not read the licence agreement "')
-        self.assertIn('License.rtf".', text)
+        assert 'License.rtf".' in text
 
     def test_nothing_can_be_pressed_while_the_unrecoverable_error_shows(self):
         process = self.start_and_wait(self.faulty_disc(), env={"DISCGATE_PLANTED_FAULT": "terminate"})
         self.observer.inspect("click", WINDOW, CMD_CANCEL)
-        self.assertEqual(self.observer.inspect("waitbox", 15000)[0], 0, "no error box appeared")
+        assert self.observer.inspect("waitbox", 15000)[0] == 0, "no error box appeared"
         window = parse_dump(self.observer.inspect("dump", WINDOW)[1])["window"]
-        self.assertTrue(int(window["style"], 16) & WS_DISABLED, "the window takes input")
+        assert int(window["style"], 16) & WS_DISABLED, "the window takes input"
         code, report = self.observer.inspect("msgbox", 5000)
-        self.assertEqual(parse_report(report).get("text"),
-                         "The program met an error it cannot recover from, and ends now.")
-        self.assertEqual(wait_exit(process), 2)
-        self.assertEqual(self.started_in_the_end(), [])
+        assert parse_report(report).get("text") == "The program met an error it cannot recover from, and ends now."
+        assert wait_exit(process) == 2
+        assert self.started_in_the_end() == []
 
     def test_a_program_named_like_a_page_never_runs_when_no_browser_is_found(self):
         for extension in HTML_EXTENSIONS:
@@ -91,8 +91,8 @@ class TestSafety(BrowserCase):
         process = self.start_and_wait(disc)
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         text = self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.exe".')
-        self.assertIn("Error 1155: ", text)  # no program is associated, said as such
-        self.assertEqual(self.started_in_the_end(), [])
+        assert "Error 1155: " in text
+        assert self.started_in_the_end() == []
 
     def test_a_splash_that_is_no_program_is_reported_with_its_path_not_a_placeholder(self):
         disc = self.make_disc()
@@ -100,8 +100,8 @@ class TestSafety(BrowserCase):
         process = self.start_and_wait(disc)
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         text = self.expect_report(process, f'Could not start "{windows_path(disc)}\\splash.exe".')
-        self.assertRegex(text, r"\r\n\r\nError [1-9]\d*: ")
-        self.assertNotRegex(text, r"%\d")
+        assert re.search(r"\r\n\r\nError [1-9]\d*: ", text), text
+        assert not re.search(r"%\d", text), text
 
     def test_once_accepted_nothing_else_is_pressed_until_the_acceptance_ends(self):
         # The browser cannot start and neither can the shell: the report of that is a point where
@@ -111,18 +111,18 @@ class TestSafety(BrowserCase):
         process = self.start_and_wait(disc)
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         code, _ = self.observer.inspect("waitbox", 15000)
-        self.assertEqual(code, 0, "no error box appeared")
+        assert code == 0, "no error box appeared"
         # A second accept, a decline and a close from the task bar, all while the report shows.
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.observer.inspect("click", TITLE, CMD_CANCEL)
         self.observer.inspect("close", TITLE)
-        self.assertIsNone(process.poll(), "the program ended before its report was answered")
+        assert process.poll() is None, "the program ended before its report was answered"
         code, report = self.observer.inspect("msgbox", 5000)
-        self.assertEqual(code, 0)
-        self.assertTrue(parse_report(report).get("text", "").startswith("Could not open"))
-        self.assertEqual(wait_exit(process), 2)
-        self.assertNotEqual(self.observer.inspect("msgbox", 1000)[0], 0, "a second report appeared")
-        self.assertEqual(self.started_in_the_end(), [])
+        assert code == 0
+        assert parse_report(report).get("text", "").startswith("Could not open")
+        assert wait_exit(process) == 2
+        assert self.observer.inspect("msgbox", 1000)[0] != 0, "a second report appeared"
+        assert self.started_in_the_end() == []
 
     def test_a_licence_held_open_by_an_editor_is_still_shown(self):
         disc = self.make_disc(licence=b"being edited")
@@ -130,10 +130,10 @@ class TestSafety(BrowserCase):
             [wine_loader(), str(TOOLS / "observer.exe"), "edit", windows_path(disc / "License.txt"),
              "20000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
-            self.assertEqual(editor.stdout.readline().strip(), b"locked")
+            assert editor.stdout.readline().strip() == b"locked"
             process = self.start_and_wait(disc)
-            self.assertEqual(self.observer.control_text(TEXT1, self.root / "text.out"), "being edited")
-            self.assertEqual(self.decline(process), 1)
+            assert self.observer.control_text(TEXT1, self.root / "text.out") == "being edited"
+            assert self.decline(process) == 1
         finally:
             editor.kill()
             editor.wait()

@@ -35,9 +35,9 @@ class TestAgreementWindow(DiscCase):
         process = self.start_and_wait(self.make_disc())
         controls = self.dump()
         window = controls["window"]
-        self.assertEqual(window["text"], TITLE)
-        self.assertEqual(window["client"], "411,256")
-        self.assertEqual(int(window["style"], 16) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW)
+        assert window["text"] == TITLE
+        assert window["client"] == "411,256"
+        assert int(window["style"], 16) & WS_OVERLAPPEDWINDOW == WS_OVERLAPPEDWINDOW
 
         expected = {
             LABEL1: ("Static", "24,16,353,33",
@@ -48,65 +48,65 @@ class TestAgreementWindow(DiscCase):
             CMD_ACCEPT: ("Button", "224,208,161,33", "I accept.  Please continue."),
             LBL_LANGUAGE_PATH: ("Static", "88,184,217,17", ""),
         }
-        self.assertEqual(sorted(k for k in controls if k != "window"), sorted(expected))
+        assert sorted(k for k in controls if k != "window") == sorted(expected)
         for control, (kind, rect, text) in expected.items():
-            self.assertEqual(controls[control]["class"], kind, control)
-            self.assertEqual(controls[control]["rect"], rect, control)
+            assert controls[control]["class"] == kind, control
+            assert controls[control]["rect"] == rect, control
             if text is not None:
-                self.assertEqual(controls[control]["text"], text, control)
+                assert controls[control]["text"] == text, control
 
         style = {k: int(v["style"], 16) for k, v in controls.items() if k != "window"}
-        self.assertTrue(style[TEXT1] & ES_MULTILINE and style[TEXT1] & WS_VSCROLL)
-        self.assertFalse(style[TEXT1] & (WS_HSCROLL | ES_READONLY))
+        assert style[TEXT1] & ES_MULTILINE and style[TEXT1] & WS_VSCROLL
+        assert not style[TEXT1] & (WS_HSCROLL | ES_READONLY)
         for button in (CMD_CANCEL, CMD_ACCEPT):
-            self.assertNotEqual(style[button] & BS_TYPEMASK, BS_DEFPUSHBUTTON)
-        self.assertFalse(style[LBL_LANGUAGE_PATH] & WS_VISIBLE)
-        self.assertEqual(self.decline(process), 1)
+            assert style[button] & BS_TYPEMASK != BS_DEFPUSHBUTTON
+        assert not style[LBL_LANGUAGE_PATH] & WS_VISIBLE
+        assert self.decline(process) == 1
 
     def line_spacing(self):
         code, spacing = self.observer.inspect("lines", WINDOW, TEXT1)
-        self.assertEqual(code, 0)
+        assert code == 0
         return int(spacing.split()[0])
 
     def test_layout_and_font_scale_with_the_screen_dpi(self):
         with self.wine.screen_dpi(144):
             process = self.start_and_wait(self.make_disc())
             controls = self.dump()
-        self.assertEqual(controls["window"]["client"], "617,384")
+        assert controls["window"]["client"] == "617,384"
         for control, rect in AT_144_DPI.items():
-            self.assertEqual(controls[control]["rect"], rect, control)
-        self.assertEqual(self.decline(process), 1)
+            assert controls[control]["rect"] == rect, control
+        assert self.decline(process) == 1
 
     def test_moved_to_a_monitor_with_another_dpi_the_window_lays_itself_out_again(self):
         licence = b"one\r\ntwo\r\nthree\r\n"
         with self.wine.screen_dpi(144):
             process = self.start_and_wait(self.make_disc(name="started-at-144", licence=licence))
             spacing_at_144 = self.line_spacing()
-            self.assertEqual(self.decline(process), 1)
+            assert self.decline(process) == 1
         process = self.start_and_wait(self.make_disc(licence=licence))
         spacing_at_96 = self.line_spacing()
 
-        self.assertEqual(self.observer.inspect("dpi", WINDOW, 144)[0], 0)
+        assert self.observer.inspect("dpi", WINDOW, 144)[0] == 0
         controls = self.dump()
         for control, rect in AT_144_DPI.items():
-            self.assertEqual(controls[control]["rect"], rect, control)
+            assert controls[control]["rect"] == rect, control
         # The window took the larger rectangle it was offered, so every control is inside it.
         width, height = map(int, controls["window"]["client"].split(","))
-        self.assertGreaterEqual(width, 617)
-        self.assertGreaterEqual(height, 384)
+        assert width >= 617
+        assert height >= 384
         # The text box's font was made anew for the new DPI: its lines are as far apart as in a
         # window that started there.
-        self.assertGreater(spacing_at_144, spacing_at_96)
-        self.assertEqual(self.line_spacing(), spacing_at_144)
-        self.assertEqual(self.decline(process), 1)
+        assert spacing_at_144 > spacing_at_96
+        assert self.line_spacing() == spacing_at_144
+        assert self.decline(process) == 1
 
     def test_a_long_licence_is_held_whole_with_every_line_break_as_crlf(self):
         paragraph = ("Lorem ipsum dolor sit amet, consectetur adipiscing elit. " * 6).strip()
         lines = [f"{n:06d} {paragraph}" for n in range(3000)]
         licence = "\n".join(lines) + "\n"  # about 1 MB, Unix line breaks
         process = self.start_and_wait(self.make_disc(licence=licence.encode()))
-        self.assertEqual(self.text_of(TEXT1), licence.replace("\n", "\r\n"))
-        self.assertEqual(self.decline(process), 1)
+        assert self.text_of(TEXT1) == licence.replace("\n", "\r\n")
+        assert self.decline(process) == 1
 
     def test_unicode_licences_show_their_own_letters(self):
         text = "Lizenzvertrag für Größe – 許可 – ÆØÅ\r\nZweite Zeile"
@@ -115,73 +115,72 @@ class TestAgreementWindow(DiscCase):
             with self.subTest(encoded=encoded[:4]):
                 disc = self.make_disc(name=f"disc{len(self.processes)}", licence=encoded)
                 process = self.start_and_wait(disc)
-                self.assertEqual(self.text_of(TEXT1), text)
-                self.assertEqual(self.decline(process), 1)
+                assert self.text_of(TEXT1) == text
+                assert self.decline(process) == 1
 
     def test_focus_starts_in_the_text_and_tab_goes_to_decline_then_accept(self):
         process = self.start_and_wait(self.make_disc())
-        self.assertEqual(self.focus(), TEXT1)
+        assert self.focus() == TEXT1
         order = []
         for _ in range(3):
             self.key("tab")
             order.append(self.focus())
-        self.assertEqual(order, [CMD_CANCEL, CMD_ACCEPT, TEXT1])
-        self.assertEqual(self.decline(process), 1)
+        assert order == [CMD_CANCEL, CMD_ACCEPT, TEXT1]
+        assert self.decline(process) == 1
 
     def test_escape_and_enter_do_not_act_and_enter_in_the_text_makes_a_new_line(self):
         disc = self.make_disc()
         process = self.start_and_wait(disc)
         self.key("escape")
         self.key("return")
-        self.assertTrue(self.observer.wait_window(100), "Esc or Enter closed the window")
-        self.assertIsNone(process.poll())
-        self.assertEqual(self.text_of(TEXT1), "\r\n" + SAMPLE_LICENCE.decode().replace(
+        assert self.observer.wait_window(100), "Esc or Enter closed the window"
+        assert process.poll() is None
+        assert self.text_of(TEXT1) == ("\r\n" + SAMPLE_LICENCE.decode().replace(
             "\r\n", "\n").replace("\n", "\r\n"))
         self.key("a")
-        self.assertEqual(self.decline(process), 1)
+        assert self.decline(process) == 1
         # What was typed changed only the display.
-        self.assertEqual((disc / "License.txt").read_bytes(), SAMPLE_LICENCE)
-        self.assertEqual(self.started_in_the_end(), [])
+        assert (disc / "License.txt").read_bytes() == SAMPLE_LICENCE
+        assert self.started_in_the_end() == []
 
     def test_enter_on_a_focused_button_presses_it(self):
         process = self.start_and_wait(self.make_disc())
         self.key("tab")
-        self.assertEqual(self.focus(), CMD_CANCEL)
+        assert self.focus() == CMD_CANCEL
         self.key("return")
-        self.assertEqual(wait_exit(process), 1)
+        assert wait_exit(process) == 1
 
     def test_declining_or_closing_exits_1_and_starts_or_creates_nothing(self):
         disc = self.make_disc(files=["index.htm"])
         temp = self.wine.temp_folder()
         before = sorted(p.name for p in temp.iterdir())
-        self.assertEqual(self.decline(self.start_and_wait(disc)), 1)
+        assert self.decline(self.start_and_wait(disc)) == 1
         process = self.start_and_wait(disc)
         self.observer.inspect("close", TITLE)
-        self.assertEqual(wait_exit(process), 1)
-        self.assertEqual(sorted(p.name for p in temp.iterdir()), before)
-        self.assertEqual(sorted(p.name for p in disc.iterdir()),
-                         ["License.txt", "discgate.exe", "index.htm"])
-        self.assertEqual(self.started_in_the_end(), [])
+        assert wait_exit(process) == 1
+        assert sorted(p.name for p in temp.iterdir()) == before
+        assert sorted(p.name for p in disc.iterdir()) == ["License.txt", "discgate.exe", "index.htm"]
+        assert self.started_in_the_end() == []
 
     def test_a_missing_licence_is_reported_with_its_error_and_exit_code_2(self):
         disc = self.make_disc(licence=None)
         process = self.start(disc)
         code, report = self.observer.inspect("msgbox", 15000)
-        self.assertEqual(code, 0, "no error box appeared")
+        assert code == 0, "no error box appeared"
         report = parse_report(report)
-        self.assertEqual(report["caption"], TITLE)
-        self.assertTrue(report["text"].startswith(
+        assert report["caption"] == TITLE
+        assert report["text"].startswith(
             f'Could not read the licence agreement "{windows_path(disc)}\\License.txt".\r\n\r\n'
-            "Error 2: "), report["text"])
-        self.assertEqual(wait_exit(process), 2)
+            "Error 2: "), report["text"]
+        assert wait_exit(process) == 2
 
     def test_started_from_another_directory_the_licence_beside_the_program_is_shown(self):
         disc = self.make_disc(licence=b"beside the program")
         elsewhere = self.root / "elsewhere"
         elsewhere.mkdir()
         process = self.start_and_wait(disc, cwd=elsewhere)
-        self.assertEqual(self.text_of(TEXT1), "beside the program")
-        self.assertEqual(self.decline(process), 1)
+        assert self.text_of(TEXT1) == "beside the program"
+        assert self.decline(process) == 1
 
     def test_the_current_directorys_licence_comes_first(self):
         disc = self.make_disc(licence=b"beside the program")
@@ -189,5 +188,5 @@ class TestAgreementWindow(DiscCase):
         elsewhere.mkdir()
         (elsewhere / "License.txt").write_bytes(b"in the current directory")
         process = self.start_and_wait(disc, cwd=elsewhere)
-        self.assertEqual(self.text_of(TEXT1), "in the current directory")
-        self.assertEqual(self.decline(process), 1)
+        assert self.text_of(TEXT1) == "in the current directory"
+        assert self.decline(process) == 1

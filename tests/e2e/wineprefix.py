@@ -131,7 +131,7 @@ class Session:
             yield
         finally:
             self.reg_delete(explorer + r"\Desktops")
-            self._quiet([wine_loader(), "reg", "delete", explorer, "/v", "Desktop", "/f"])
+            self.reg_delete_value(explorer, "Desktop")
             self._stop_server()
             self._start_server()
 
@@ -212,7 +212,7 @@ class Session:
             yield
         finally:
             for face in REPLACED_FACES[script]:
-                self._quiet([wine_loader(), "reg", "delete", key, "/v", face, "/f"])
+                self.reg_delete_value(key, face)
 
     def temp_folder(self):
         """The Linux path of the temporary folder programs in the prefix are given."""

@@ -26,8 +26,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   std::string arguments;
   int count = 0;
   using Split = LPWSTR*(WINAPI*)(LPCWSTR, int*);
-  const auto split = reinterpret_cast<Split>(reinterpret_cast<void*>(
-      GetProcAddress(LoadLibraryW(L"shell32.dll"), "CommandLineToArgvW")));
+  const auto split = reinterpret_cast<Split>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "CommandLineToArgvW")));
   LPWSTR* argv = split ? split(GetCommandLineW(), &count) : nullptr;
   for (int i = 0; argv && i < count; ++i) {
     if (i > 0) arguments += '\x1f';

@@ -7,6 +7,7 @@
 #include "app/error_report.h"
 #include "app/form1_controls.h"
 #include "app/form1_layout.h"
+#include "app/one_window.h"
 #include "app/planted_fault.h"
 #include "app/twips.h"
 #include "launcher/acceptance.h"
@@ -185,6 +186,12 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A second start of the program from this disc: this window is the one the user sees.
+  if (message == OneWindow::Message()) {
+    if (::IsIconic(m_hwnd)) ::ShowWindow(m_hwnd, SW_RESTORE);
+    ::SetForegroundWindow(m_hwnd);
+    return OneWindow::kAnswer;
+  }
   switch (message) {
     case WM_CREATE: {
       const Status created = OnCreate();

@@ -6,6 +6,7 @@
 #include "app/error_report.h"
 #include "app/exit_codes.h"
 #include "app/form1.h"
+#include "app/one_window.h"
 #include "app/product.h"
 #include "launcher/start_up.h"
 #include "launcher/out_of_memory.h"
@@ -27,6 +28,11 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
     // Before the window: reports speak the user's language, not the licence's, as the licence
     // may be what failed; and without a licence there is nothing to agree to, so no window shows.
     discgate::WinPlatform platform;
+    discgate::OneWindow oneWindow;
+    const discgate::Result<std::string> programPath = platform.ModulePath();
+    if (programPath.ok() && oneWindow.BroughtToFront(programPath.value())) {
+      return discgate::kExitAlreadyShown;
+    }
     const discgate::UiLanguage& reportLanguage =
         discgate::LanguageOfUser(platform.PreferredUiLanguages());
     discgate::PrepareTerminateReport(reportLanguage, product);

@@ -3,6 +3,7 @@ import re
 import contextlib
 import shutil
 import subprocess
+import time
 
 import pytest
 
@@ -37,15 +38,24 @@ class DiscCase:
         self.started_log = self.root / "started.log"
         self.processes = []
 
+    def windows(self):
+        return int(self.observer.inspect("count", WINDOW)[1].strip() or 0)
+
     def tearDown(self):
+        running = [process for process in self.processes if process.poll() is None]
+        # One window at a time, whichever the close box reaches: each closes before the next.
+        for _ in running:
+            before = self.windows()
+            self.observer.inspect("close", WINDOW)
+            deadline = time.monotonic() + 10
+            while before and self.windows() >= before and time.monotonic() < deadline:
+                time.sleep(0.1)
         left_running = []
-        for process in self.processes:
-            if process.poll() is None:
-                self.observer.inspect("close", WINDOW)
-                try:
-                    wait_exit(process, timeout=10)
-                except subprocess.TimeoutExpired:
-                    left_running.append(process.args[1])
+        for process in running:
+            try:
+                wait_exit(process, timeout=10)
+            except subprocess.TimeoutExpired:
+                left_running.append(process.args[1])
         # The next test must not find this test's window.
         gone = self.observer.inspect("gone", WINDOW, 30000)[0] == 0
         if left_running:

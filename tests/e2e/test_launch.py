@@ -1,5 +1,6 @@
 """Accepting the agreement: what starts, with which command line, and what is left behind."""
 import shutil
+import time
 
 from disccase import BROWSER_FOLDER, BrowserCase
 from observer_client import CMD_ACCEPT, TITLE
@@ -78,3 +79,16 @@ class TestAcceptance(BrowserCase):
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".')
         assert self.started_in_the_end() == []
+
+    def test_a_second_start_from_the_disc_shows_the_first_window_and_starts_nothing(self):
+        disc = self.make_disc(files=["index.htm"])
+        first = self.start_and_wait(disc)
+        assert wait_exit(self.start(disc)) == 3
+        assert self.observer.inspect("count", TITLE)[1].strip() == "1"
+        # From another folder, the program shows a window of its own.
+        self.start(self.make_disc(name="other", files=["index.htm"]))
+        deadline = time.monotonic() + 30
+        while self.observer.inspect("count", TITLE)[1].strip() != "2" and time.monotonic() < deadline:
+            time.sleep(0.1)
+        assert self.observer.inspect("count", TITLE)[1].strip() == "2"
+        assert first.poll() is None

@@ -64,19 +64,18 @@ Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
   return attempt;
 }
 
-// The licence as the window shows it: RTF with every group that is not text taken out, or
-// plain text decoded.
-Result<std::string> Shown(Platform& platform, const Attempt& attempt) {
-  if (attempt.rtf) {
-    std::optional<std::string> filtered = FilterRtf(attempt.bytes.value());
-    if (!filtered) return Error{kErrorInvalidData, {}, Action::ReadRtf, attempt.path};
+}  // namespace
+
+Result<std::string> ShownText(Platform& platform, const std::string& path, bool rtf,
+                              const std::string& bytes) {
+  if (rtf) {
+    std::optional<std::string> filtered = FilterRtf(bytes);
+    if (!filtered) return Error{kErrorInvalidData, {}, Action::ReadRtf, path};
     return std::move(*filtered);
   }
-  return DecodeLicence(attempt.bytes.value(),
+  return DecodeLicence(bytes,
                        [&platform](std::string_view ansi) { return platform.AnsiToUtf8(ansi); });
 }
-
-}  // namespace
 
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
                             const std::vector<std::string>& languages) {
@@ -93,10 +92,10 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
                       error.code == kErrorFileTooLarge ? Action::ShowLicence : Action::ReadLicence,
                       attempt.path);
   }
-  Result<std::string> text = Shown(platform, attempt);
+  Result<std::string> text = ShownText(platform, attempt.path, attempt.rtf, attempt.bytes.value());
   if (!text.ok()) return text.error();
-  return Licence{std::move(text.value()), attempt.rtf, IsRightToLeft(language),
-                 &LanguageOfLicence(language), attempt.path};
+  return Licence{std::move(text.value()),      attempt.rtf,  IsRightToLeft(language),
+                 &LanguageOfLicence(language), attempt.path, Sha256(attempt.bytes.value())};
 }
 
 }  // namespace discgate

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "launcher/sha256.h"
 #include "launcher/ui_texts.h"
 #include "platform/platform.h"
 
@@ -20,12 +21,18 @@ struct Licence {
   // The window's texts: the licence's language where the program speaks it, else English, which
   // is also what the plain "License.txt" gets.
   const UiLanguage* language = &English();
-  std::string path;  // the file it was read from, as the reports name it
+  std::string path;       // the file it was read from, as the reports name it
+  Sha256Digest digest{};  // of the file's bytes, to know them again for a copy
 };
 
 // The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),
 // else "License.txt". Each file is looked for in the current directory first and, when it is not
 // there, beside the program file; in each place as plain text, then as RTF (License.de-AT.rtf).
+// The licence as the window shows it, made from a file's bytes: RTF written anew by the filter,
+// or plain text decoded.
+Result<std::string> ShownText(Platform& platform, const std::string& path, bool rtf,
+                              const std::string& bytes);
+
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
                             const std::vector<std::string>& languages);
 

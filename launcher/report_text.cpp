@@ -24,6 +24,9 @@ constexpr ActionName kActionNames[] = {
     {Action::Open, &UiTextRow::couldNotOpen},
     {Action::CreateWindow, &UiTextRow::couldNotCreateWindow},
     {Action::GoOn, &UiTextRow::notEnoughMemory},
+    {Action::Print, &UiTextRow::couldNotPrint},
+    {Action::SaveCopy, &UiTextRow::couldNotSave},
+    {Action::CopyLicence, &UiTextRow::licenceChanged},
 };
 
 UiText TextOf(Action action) {

@@ -21,3 +21,8 @@ DISCGATE_UI_TEXT(notEnoughMemory)
 DISCGATE_UI_TEXT(noReason)
 DISCGATE_UI_TEXT(unknownError)
 DISCGATE_UI_TEXT(cannotRecover)
+DISCGATE_UI_TEXT(printMenu)  // the window menu's items; "\t" before the shortcut
+DISCGATE_UI_TEXT(saveMenu)
+DISCGATE_UI_TEXT(couldNotPrint)
+DISCGATE_UI_TEXT(couldNotSave)
+DISCGATE_UI_TEXT(licenceChanged)

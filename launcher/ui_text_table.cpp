@@ -32,7 +32,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "There is not enough memory to go on.",
          .noReason = "Windows gave no reason.",
          .unknownError = "Unknown error.",
-         .cannotRecover = "The program met an error it cannot recover from, and ends now."
+         .cannotRecover = "The program met an error it cannot recover from, and ends now.",
+         .printMenu = "&Print...\tCtrl+P",
+         .saveMenu = "Sa&ve a copy...\tCtrl+S",
+         .couldNotPrint = "Could not print the licence agreement.",
+         .couldNotSave = "Could not save a copy of the licence agreement as \"%1\".",
+         .licenceChanged = "The licence agreement \"%1\" has changed since it was shown; no copy was made."
      }},
     {.tag = "ar",
      .texts = {
@@ -53,7 +58,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "لا تتوفر ذاكرة كافية للمتابعة.",
          .noReason = "لم يذكر Windows أي سبب.",
          .unknownError = "خطأ غير معروف.",
-         .cannotRecover = "واجه البرنامج خطأً لا يمكنه التعافي منه، وسيُغلق الآن."
+         .cannotRecover = "واجه البرنامج خطأً لا يمكنه التعافي منه، وسيُغلق الآن.",
+         .printMenu = "طباعة...\tCtrl+P",
+         .saveMenu = "حفظ نسخة...\tCtrl+S",
+         .couldNotPrint = "تعذّرت طباعة اتفاقية الترخيص.",
+         .couldNotSave = "تعذّر حفظ نسخة من اتفاقية الترخيص باسم \"%1\".",
+         .licenceChanged = "تغيّرت اتفاقية الترخيص \"%1\" منذ عرضها، ولم تُحفظ أي نسخة."
      }},
     {.tag = "cs",
      .texts = {
@@ -75,7 +85,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Systém Windows neuvedl důvod.",
          .unknownError = "Neznámá chyba.",
          .cannotRecover = "V programu došlo k chybě, ze které se nemůže zotavit, a nyní bude "
-             "ukončen."
+             "ukončen.",
+         .printMenu = "Tisk...\tCtrl+P",
+         .saveMenu = "Uložit kopii...\tCtrl+S",
+         .couldNotPrint = "Licenční smlouvu nelze vytisknout.",
+         .couldNotSave = "Kopii licenční smlouvy nelze uložit jako „%1“.",
+         .licenceChanged = "Licenční smlouva „%1“ se od zobrazení změnila; kopie nebyla vytvořena."
      }},
     {.tag = "da",
      .texts = {
@@ -97,7 +112,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows angav ingen årsag.",
          .unknownError = "Ukendt fejl.",
          .cannotRecover = "Programmet stødte på en fejl, som det ikke kan komme sig over, og "
-             "lukker nu."
+             "lukker nu.",
+         .printMenu = "Udskriv...\tCtrl+P",
+         .saveMenu = "Gem en kopi...\tCtrl+S",
+         .couldNotPrint = "Licensaftalen kunne ikke udskrives.",
+         .couldNotSave = "En kopi af licensaftalen kunne ikke gemmes som »%1«.",
+         .licenceChanged = "Licensaftalen »%1« er ændret, siden den blev vist; der blev ikke lavet nogen kopi."
      }},
     {.tag = "de",
      .texts = {
@@ -119,7 +139,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows hat keinen Grund genannt.",
          .unknownError = "Unbekannter Fehler.",
          .cannotRecover = "Im Programm ist ein Fehler aufgetreten, den es nicht beheben kann. Es "
-             "wird jetzt beendet."
+             "wird jetzt beendet.",
+         .printMenu = "&Drucken...\tStrg+P",
+         .saveMenu = "&Kopie speichern...\tStrg+S",
+         .couldNotPrint = "Die Lizenzvereinbarung konnte nicht gedruckt werden.",
+         .couldNotSave = "Eine Kopie der Lizenzvereinbarung konnte nicht als „%1“ gespeichert werden.",
+         .licenceChanged = "Die Lizenzvereinbarung „%1“ wurde geändert, seit sie angezeigt wurde; es wurde keine Kopie erstellt."
      }},
     {.tag = "el",
      .texts = {
@@ -142,7 +167,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Τα Windows δεν έδωσαν αιτία.",
          .unknownError = "Άγνωστο σφάλμα.",
          .cannotRecover = "Το πρόγραμμα αντιμετώπισε σφάλμα από το οποίο δεν μπορεί να ανακάμψει "
-             "και τερματίζεται τώρα."
+             "και τερματίζεται τώρα.",
+         .printMenu = "Εκτύπωση...\tCtrl+P",
+         .saveMenu = "Αποθήκευση αντιγράφου...\tCtrl+S",
+         .couldNotPrint = "Δεν ήταν δυνατή η εκτύπωση της σύμβασης άδειας χρήσης.",
+         .couldNotSave = "Δεν ήταν δυνατή η αποθήκευση αντιγράφου της σύμβασης άδειας χρήσης ως «%1».",
+         .licenceChanged = "Η σύμβαση άδειας χρήσης «%1» άλλαξε από τότε που εμφανίστηκε· δεν δημιουργήθηκε αντίγραφο."
      }},
     {.tag = "es",
      .texts = {
@@ -165,7 +195,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows no indicó ningún motivo.",
          .unknownError = "Error desconocido.",
          .cannotRecover = "El programa encontró un error del que no puede recuperarse y se "
-             "cerrará ahora."
+             "cerrará ahora.",
+         .printMenu = "Imprimir...\tCtrl+P",
+         .saveMenu = "Guardar una copia...\tCtrl+S",
+         .couldNotPrint = "No se pudo imprimir el contrato de licencia.",
+         .couldNotSave = "No se pudo guardar una copia del contrato de licencia como «%1».",
+         .licenceChanged = "El contrato de licencia «%1» ha cambiado desde que se mostró; no se hizo ninguna copia."
      }},
     {.tag = "fi",
      .texts = {
@@ -186,7 +221,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "Muisti ei riitä jatkamiseen.",
          .noReason = "Windows ei ilmoittanut syytä.",
          .unknownError = "Tuntematon virhe.",
-         .cannotRecover = "Ohjelmassa tapahtui virhe, josta se ei voi toipua, ja se suljetaan nyt."
+         .cannotRecover = "Ohjelmassa tapahtui virhe, josta se ei voi toipua, ja se suljetaan nyt.",
+         .printMenu = "Tulosta...\tCtrl+P",
+         .saveMenu = "Tallenna kopio...\tCtrl+S",
+         .couldNotPrint = "Käyttöoikeussopimusta ei voitu tulostaa.",
+         .couldNotSave = "Käyttöoikeussopimuksen kopiota ei voitu tallentaa nimellä ”%1”.",
+         .licenceChanged = "Käyttöoikeussopimus ”%1” on muuttunut näyttämisen jälkeen; kopiota ei tehty."
      }},
     {.tag = "fr",
      .texts = {
@@ -209,7 +249,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows n’a donné aucune raison.",
          .unknownError = "Erreur inconnue.",
          .cannotRecover = "Le programme a rencontré une erreur irrécupérable et va maintenant se "
-             "fermer."
+             "fermer.",
+         .printMenu = "&Imprimer...\tCtrl+P",
+         .saveMenu = "Enregistrer une &copie...\tCtrl+S",
+         .couldNotPrint = "Impossible d’imprimer le contrat de licence.",
+         .couldNotSave = "Impossible d’enregistrer une copie du contrat de licence sous «\u00a0%1\u00a0».",
+         .licenceChanged = "Le contrat de licence «\u00a0%1\u00a0» a changé depuis son affichage\u00a0; aucune copie n’a été faite."
      }},
     {.tag = "he",
      .texts = {
@@ -230,7 +275,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "אין די זיכרון כדי להמשיך.",
          .noReason = "Windows לא ציינה סיבה.",
          .unknownError = "שגיאה לא ידועה.",
-         .cannotRecover = "אירעה בתוכנית שגיאה שממנה אין באפשרותה להתאושש, והיא תיסגר כעת."
+         .cannotRecover = "אירעה בתוכנית שגיאה שממנה אין באפשרותה להתאושש, והיא תיסגר כעת.",
+         .printMenu = "הדפסה...\tCtrl+P",
+         .saveMenu = "שמירת עותק...\tCtrl+S",
+         .couldNotPrint = "לא ניתן להדפיס את הסכם הרישיון.",
+         .couldNotSave = "לא ניתן לשמור עותק של הסכם הרישיון בשם \"%1\".",
+         .licenceChanged = "הסכם הרישיון \"%1\" השתנה מאז שהוצג; לא נוצר עותק."
      }},
     {.tag = "hu",
      .texts = {
@@ -252,7 +302,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "Nincs elég memória a folytatáshoz.",
          .noReason = "A Windows nem adott meg okot.",
          .unknownError = "Ismeretlen hiba.",
-         .cannotRecover = "A programban helyrehozhatatlan hiba történt, ezért most bezárul."
+         .cannotRecover = "A programban helyrehozhatatlan hiba történt, ezért most bezárul.",
+         .printMenu = "Nyomtatás...\tCtrl+P",
+         .saveMenu = "Másolat mentése...\tCtrl+S",
+         .couldNotPrint = "Nem sikerült kinyomtatni a licencszerződést.",
+         .couldNotSave = "Nem sikerült menteni a licencszerződés másolatát „%1” néven.",
+         .licenceChanged = "A(z) „%1” licencszerződés megváltozott a megjelenítése óta; nem készült másolat."
      }},
     {.tag = "it",
      .texts = {
@@ -274,7 +329,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "Memoria insufficiente per continuare.",
          .noReason = "Windows non ha indicato alcun motivo.",
          .unknownError = "Errore sconosciuto.",
-         .cannotRecover = "Il programma ha riscontrato un errore irreversibile e verrà chiuso."
+         .cannotRecover = "Il programma ha riscontrato un errore irreversibile e verrà chiuso.",
+         .printMenu = "Stampa...\tCtrl+P",
+         .saveMenu = "Salva una copia...\tCtrl+S",
+         .couldNotPrint = "Impossibile stampare il contratto di licenza.",
+         .couldNotSave = "Impossibile salvare una copia del contratto di licenza come «%1».",
+         .licenceChanged = "Il contratto di licenza «%1» è cambiato da quando è stato mostrato; non è stata fatta alcuna copia."
      }},
     {.tag = "ja",
      .texts = {
@@ -294,7 +354,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "続行するためのメモリが不足しています。",
          .noReason = "Windows から理由が示されませんでした。",
          .unknownError = "不明なエラーです。",
-         .cannotRecover = "回復できないエラーが発生したため、プログラムを終了します。"
+         .cannotRecover = "回復できないエラーが発生したため、プログラムを終了します。",
+         .printMenu = "印刷(&P)...\tCtrl+P",
+         .saveMenu = "コピーを保存(&V)...\tCtrl+S",
+         .couldNotPrint = "使用許諾契約を印刷できませんでした。",
+         .couldNotSave = "使用許諾契約のコピーを「%1」として保存できませんでした。",
+         .licenceChanged = "使用許諾契約「%1」は表示後に変更されたため、コピーは作成されませんでした。"
      }},
     {.tag = "ko",
      .texts = {
@@ -314,7 +379,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "계속하는 데 필요한 메모리가 부족합니다.",
          .noReason = "Windows에서 이유를 알려 주지 않았습니다.",
          .unknownError = "알 수 없는 오류입니다.",
-         .cannotRecover = "프로그램에서 복구할 수 없는 오류가 발생하여 지금 종료합니다."
+         .cannotRecover = "프로그램에서 복구할 수 없는 오류가 발생하여 지금 종료합니다.",
+         .printMenu = "인쇄(&P)...\tCtrl+P",
+         .saveMenu = "사본 저장(&V)...\tCtrl+S",
+         .couldNotPrint = "사용권 계약을 인쇄할 수 없습니다.",
+         .couldNotSave = "사용권 계약의 사본을 \"%1\"(으)로 저장할 수 없습니다.",
+         .licenceChanged = "사용권 계약 \"%1\"이(가) 표시된 후 변경되어 사본을 만들지 않았습니다."
      }},
     {.tag = "nb",
      .texts = {
@@ -335,7 +405,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows oppga ingen årsak.",
          .unknownError = "Ukjent feil.",
          .cannotRecover = "Programmet støtte på en feil det ikke kan gjenopprette fra, og "
-             "avsluttes nå."
+             "avsluttes nå.",
+         .printMenu = "Skriv ut...\tCtrl+P",
+         .saveMenu = "Lagre en kopi...\tCtrl+S",
+         .couldNotPrint = "Kunne ikke skrive ut lisensavtalen.",
+         .couldNotSave = "Kunne ikke lagre en kopi av lisensavtalen som «%1».",
+         .licenceChanged = "Lisensavtalen «%1» er endret siden den ble vist; ingen kopi ble laget."
      }},
     {.tag = "nl",
      .texts = {
@@ -358,7 +433,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows heeft geen reden gegeven.",
          .unknownError = "Onbekende fout.",
          .cannotRecover = "Het programma heeft een fout gevonden waarvan het niet kan herstellen "
-             "en wordt nu afgesloten."
+             "en wordt nu afgesloten.",
+         .printMenu = "Afdrukken...\tCtrl+P",
+         .saveMenu = "Een kopie opslaan...\tCtrl+S",
+         .couldNotPrint = "Kan de licentieovereenkomst niet afdrukken.",
+         .couldNotSave = "Kan geen kopie van de licentieovereenkomst opslaan als “%1”.",
+         .licenceChanged = "De licentieovereenkomst “%1” is gewijzigd sinds ze werd getoond; er is geen kopie gemaakt."
      }},
     {.tag = "pl",
      .texts = {
@@ -380,7 +460,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "System Windows nie podał przyczyny.",
          .unknownError = "Nieznany błąd.",
          .cannotRecover = "W programie wystąpił błąd, którego nie można naprawić, i program "
-             "zostanie teraz zamknięty."
+             "zostanie teraz zamknięty.",
+         .printMenu = "Drukuj...\tCtrl+P",
+         .saveMenu = "Zapisz kopię...\tCtrl+S",
+         .couldNotPrint = "Nie można wydrukować umowy licencyjnej.",
+         .couldNotSave = "Nie można zapisać kopii umowy licencyjnej jako „%1”.",
+         .licenceChanged = "Umowa licencyjna „%1” zmieniła się od chwili wyświetlenia; nie utworzono kopii."
      }},
     {.tag = "pt",
      .texts = {
@@ -403,7 +488,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "O Windows não indicou nenhum motivo.",
          .unknownError = "Erro desconhecido.",
          .cannotRecover = "O programa encontrou um erro do qual não consegue recuperar e vai ser "
-             "encerrado."
+             "encerrado.",
+         .printMenu = "Imprimir...\tCtrl+P",
+         .saveMenu = "Guardar uma cópia...\tCtrl+S",
+         .couldNotPrint = "Não foi possível imprimir o contrato de licença.",
+         .couldNotSave = "Não foi possível guardar uma cópia do contrato de licença como «%1».",
+         .licenceChanged = "O contrato de licença «%1» foi alterado desde que foi mostrado; não foi feita nenhuma cópia."
      }},
     {.tag = "pt-BR",
      .texts = {
@@ -426,7 +516,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "O Windows não informou nenhum motivo.",
          .unknownError = "Erro desconhecido.",
          .cannotRecover = "O programa encontrou um erro do qual não pode se recuperar e será "
-             "fechado agora."
+             "fechado agora.",
+         .printMenu = "Imprimir...\tCtrl+P",
+         .saveMenu = "Salvar uma cópia...\tCtrl+S",
+         .couldNotPrint = "Não foi possível imprimir o contrato de licença.",
+         .couldNotSave = "Não foi possível salvar uma cópia do contrato de licença como \"%1\".",
+         .licenceChanged = "O contrato de licença \"%1\" foi alterado desde que foi exibido; nenhuma cópia foi feita."
      }},
     {.tag = "ru",
      .texts = {
@@ -447,7 +542,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "Недостаточно памяти для продолжения работы.",
          .noReason = "Windows не сообщила причину.",
          .unknownError = "Неизвестная ошибка.",
-         .cannotRecover = "В программе произошла неустранимая ошибка, и сейчас она будет закрыта."
+         .cannotRecover = "В программе произошла неустранимая ошибка, и сейчас она будет закрыта.",
+         .printMenu = "Печать...\tCtrl+P",
+         .saveMenu = "Сохранить копию...\tCtrl+S",
+         .couldNotPrint = "Не удалось напечатать лицензионное соглашение.",
+         .couldNotSave = "Не удалось сохранить копию лицензионного соглашения как «%1».",
+         .licenceChanged = "Лицензионное соглашение «%1» изменилось после того, как было показано; копия не создана."
      }},
     {.tag = "sv",
      .texts = {
@@ -469,7 +569,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows angav ingen orsak.",
          .unknownError = "Okänt fel.",
          .cannotRecover = "Programmet råkade ut för ett fel som det inte kan återhämta sig från "
-             "och avslutas nu."
+             "och avslutas nu.",
+         .printMenu = "Skriv ut...\tCtrl+P",
+         .saveMenu = "Spara en kopia...\tCtrl+S",
+         .couldNotPrint = "Det gick inte att skriva ut licensavtalet.",
+         .couldNotSave = "Det gick inte att spara en kopia av licensavtalet som ”%1”.",
+         .licenceChanged = "Licensavtalet ”%1” har ändrats sedan det visades; ingen kopia gjordes."
      }},
     {.tag = "tr",
      .texts = {
@@ -491,7 +596,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "Devam etmek için yeterli bellek yok.",
          .noReason = "Windows bir neden belirtmedi.",
          .unknownError = "Bilinmeyen hata.",
-         .cannotRecover = "Program, kurtaramayacağı bir hatayla karşılaştı ve şimdi kapanacak."
+         .cannotRecover = "Program, kurtaramayacağı bir hatayla karşılaştı ve şimdi kapanacak.",
+         .printMenu = "Yazdır...\tCtrl+P",
+         .saveMenu = "Kopyasını kaydet...\tCtrl+S",
+         .couldNotPrint = "Lisans sözleşmesi yazdırılamadı.",
+         .couldNotSave = "Lisans sözleşmesinin bir kopyası \"%1\" olarak kaydedilemedi.",
+         .licenceChanged = "\"%1\" lisans sözleşmesi gösterildikten sonra değişti; kopya oluşturulmadı."
      }},
     {.tag = "uk",
      .texts = {
@@ -513,7 +623,12 @@ constexpr UiLanguage kTable[] = {
          .noReason = "Windows не повідомила причину.",
          .unknownError = "Невідома помилка.",
          .cannotRecover = "У програмі сталася помилка, після якої вона не може продовжити "
-             "роботу, тож зараз буде закрита."
+             "роботу, тож зараз буде закрита.",
+         .printMenu = "Друк...\tCtrl+P",
+         .saveMenu = "Зберегти копію...\tCtrl+S",
+         .couldNotPrint = "Не вдалося надрукувати ліцензійну угоду.",
+         .couldNotSave = "Не вдалося зберегти копію ліцензійної угоди як «%1».",
+         .licenceChanged = "Ліцензійна угода «%1» змінилася після того, як її було показано; копію не створено."
      }},
     {.tag = "zh-Hans",
      .texts = {
@@ -533,7 +648,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "内存不足，无法继续。",
          .noReason = "Windows 未给出原因。",
          .unknownError = "未知错误。",
-         .cannotRecover = "程序遇到无法恢复的错误，现在将退出。"
+         .cannotRecover = "程序遇到无法恢复的错误，现在将退出。",
+         .printMenu = "打印(&P)...\tCtrl+P",
+         .saveMenu = "保存副本(&V)...\tCtrl+S",
+         .couldNotPrint = "无法打印许可协议。",
+         .couldNotSave = "无法将许可协议的副本保存为“%1”。",
+         .licenceChanged = "许可协议“%1”在显示后已更改，未创建副本。"
      }},
     {.tag = "zh-Hant",
      .texts = {
@@ -553,7 +673,12 @@ constexpr UiLanguage kTable[] = {
          .notEnoughMemory = "記憶體不足，無法繼續。",
          .noReason = "Windows 未提供原因。",
          .unknownError = "未知的錯誤。",
-         .cannotRecover = "程式發生無法復原的錯誤，現在將會結束。"
+         .cannotRecover = "程式發生無法復原的錯誤，現在將會結束。",
+         .printMenu = "列印(&P)...\tCtrl+P",
+         .saveMenu = "儲存複本(&V)...\tCtrl+S",
+         .couldNotPrint = "無法列印授權合約。",
+         .couldNotSave = "無法將授權合約的複本儲存為「%1」。",
+         .licenceChanged = "授權合約「%1」在顯示後已變更，未建立複本。"
      }},
 };
 // clang-format on

@@ -67,6 +67,11 @@ int Form1::Run(Licence licence, int showCommand) {
       m_text1.Zoom(m_dpi, m_zoom.Percent());
       continue;
     }
+    if (const auto command = KeepACopy::OfKey(m_hwnd, message);
+        command != KeepACopy::Command::None) {
+      OnKeepACopy(command);
+      continue;
+    }
     if (m_text1.IsTab(message)) {
       m_keys.OnNextDlgCtl(::GetKeyState(VK_SHIFT) < 0 ? 1 : 0, 0);
       continue;
@@ -122,6 +127,7 @@ Status Form1::OnCreate() {
     if (!created.ok()) return created;
   }
   m_keys.Attach(m_hwnd, m_text1.Handle());
+  m_copy.AddToMenu(m_hwnd, *m_licence.language);
   ApplyDpi(m_dpi);
   return m_text1.Fill(m_licence);
 }
@@ -211,6 +217,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL:
       m_keys.OnNextDlgCtl(wParam, lParam);
       return 0;
+    case WM_SYSCOMMAND:
+      if (KeepACopy::OfMenu(wParam) == KeepACopy::Command::None) break;
+      OnKeepACopy(KeepACopy::OfMenu(wParam));
+      return 0;
     case WM_SYSCOLORCHANGE:
       PassColourChangeOn(m_hwnd);
       return 0;
@@ -239,6 +249,17 @@ void Form1::OnCommand(int id) {
   if (id == kCmdCancel && PlantedFault(L"terminate")) std::terminate();
   if (id == kCmdCancel) Unload(kExitDeclined);
   if (id == kCmdAccept) OnAccept();
+}
+
+void Form1::OnKeepACopy(KeepACopy::Command command) {
+  // Once accepted, the window is on its way out.
+  if (m_accepting) return;
+  const Status kept = command == KeepACopy::Command::Print
+                          ? m_copy.Print(m_hwnd, m_text1, m_licence, m_platform,
+                                         Widen(CaptionText(*m_licence.language, m_product)))
+                          : m_copy.Save(m_hwnd, m_text1, m_licence, m_platform);
+  // The agreement still waits for an answer.
+  if (!kept.ok()) Report(kept.error());
 }
 
 void Form1::OnAccept() {

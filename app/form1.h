@@ -7,6 +7,7 @@
 
 #include "app/dialog_keys.h"
 #include "app/exit_codes.h"
+#include "app/keep_a_copy.h"
 #include "app/licence_view.h"
 #include "app/text_zoom.h"
 #include "launcher/licence_loader.h"
@@ -48,6 +49,7 @@ class Form1 {
   void MoveToDpi(int dpi, const RECT& frame);
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnCommand(int id);
+  void OnKeepACopy(KeepACopy::Command command);
   void OnAccept();
   void Report(const Error& error);
   void Unload(int exitCode);
@@ -62,6 +64,7 @@ class Form1 {
   UniqueFont m_messageFont;
   LicenceView m_text1;
   DialogKeys m_keys;
+  KeepACopy m_copy;
   TextZoom m_zoom;
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;

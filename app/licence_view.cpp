@@ -95,6 +95,15 @@ void LicenceView::Zoom(int dpi, int percent) {
   m_font = std::move(font);
 }
 
+bool LicenceView::Unmodified() const { return ::SendMessageW(m_box, EM_GETMODIFY, 0, 0) == 0; }
+
+std::wstring LicenceView::Text() const {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_box)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(m_box, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 bool LicenceView::IsTab(const MSG& message) const {
   return m_rtf && message.hwnd == m_box && message.message == WM_KEYDOWN &&
          message.wParam == VK_TAB;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/form1_layout.h"
 #include "launcher/licence_loader.h"
 #include "platform/result.h"
@@ -26,6 +28,9 @@ class LicenceView {
   bool IsTab(const MSG& message) const;
 
   HWND Handle() const { return m_box; }
+  // Whether the reader has typed into the box; and what it holds.
+  bool Unmodified() const;
+  std::wstring Text() const;
 
  private:
   HWND m_box = nullptr;

@@ -234,6 +234,48 @@ int MessageBoxReport(int milliseconds) {
   return 0;
 }
 
+// Opens the window's system menu from the keyboard (Alt+Space), as a user does, then presses
+// LETTER, the access key of one of its items.
+int SystemMenuKey(HWND window, wchar_t letter) {
+  SetForegroundWindow(window);
+  std::vector<INPUT> inputs;
+  const auto press = [&inputs](WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  press(VK_MENU, false);
+  press(VK_SPACE, false);
+  press(VK_SPACE, true);
+  press(VK_MENU, true);
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
+    return 1;
+  }
+  // The menu opens in the window's own thread; the letter must come once it is there.
+  for (int waited = 0; !FindWindowW(L"#32768", nullptr) && waited < 10000; waited += 20) Sleep(20);
+  inputs.clear();
+  press(static_cast<WORD>(towupper(letter)), false);
+  press(static_cast<WORD>(towupper(letter)), true);
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size()
+             ? 0
+             : 1;
+}
+
+// Answers the Save dialog that comes within MS milliseconds: the file name PATH, then Save. The
+// name is the dialog's file-name box (edt1, or the combo box cmb13 around it).
+int SaveAs(int milliseconds, const wchar_t* path) {
+  HWND dialog = WaitFor(L"#32770", nullptr, milliseconds);
+  if (!dialog) return 1;
+  HWND name = GetDlgItem(dialog, 0x480);
+  if (!name) name = GetDlgItem(dialog, 0x47C);
+  if (!name) return 2;
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
 double Milliseconds(const LARGE_INTEGER& from) {
   LARGE_INTEGER now, frequency;
   QueryPerformanceCounter(&now);
@@ -648,6 +690,10 @@ constexpr Verb kVerbs[] = {
                                SendMessageW(Control(Required(a[0]), a[1]), WM_QUERYUISTATE, 0, 0)));
        return 0;
      }},
+    {L"menukey", "TITLE LETTER", "opens the system menu with Alt+Space, then presses LETTER", 2, 2,
+     [](wchar_t** a, int) { return SystemMenuKey(Required(a[0]), a[1][0]); }},
+    {L"saveas", "MS PATH", "answers the Save dialog that comes within MS ms with PATH", 2, 2,
+     [](wchar_t** a, int) { return SaveAs(Number(a[0]), a[1]); }},
     {L"bold", "TITLE ID FROM TO",
      "1 when characters FROM to TO of a rich-edit control are all bold", 4, 4,
      [](wchar_t** a, int) {

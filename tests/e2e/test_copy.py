@@ -1,0 +1,44 @@
+"""Keeping a copy of the licence: the window menu's Print and Save a copy, and Ctrl+P, Ctrl+S."""
+from disccase import SAMPLE_LICENCE, DiscCase
+from observer_client import WINDOW, parse_report
+from wineprefix import windows_path
+
+PLAIN_COPY = b"\xef\xbb\xbf" + SAMPLE_LICENCE.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+
+
+class TestKeepACopy(DiscCase):
+    def save_through(self, keys, copy):
+        """The Save dialog, opened by `keys` ("ctrlkeys", "S" or "menukey", LETTER), answered
+        with `copy`."""
+        self.observer.inspect(keys[0], WINDOW, keys[1])
+        assert self.observer.inspect("saveas", 20000, windows_path(copy))[0] == 0, "no Save dialog"
+        assert self.observer.inspect("gone", "class:#32770", 20000)[0] == 0, "the dialog stayed"
+        return copy.read_bytes()
+
+    def test_the_window_menu_offers_save_in_the_windows_language(self):
+        # Sa&ve a copy..., and in German &Kopie speichern...
+        process = self.start_and_wait(self.make_disc())
+        assert self.save_through(("menukey", "v"), self.root / "en.txt") == PLAIN_COPY
+        assert self.decline(process) == 1
+        disc = self.make_disc(name="de")
+        (disc / "License.de.txt").write_bytes(SAMPLE_LICENCE)
+        process = self.start_and_wait(disc, env={"LC_ALL": "de_DE.UTF-8", "LANG": "de_DE.UTF-8"})
+        assert self.save_through(("menukey", "k"), self.root / "License.de.txt") == PLAIN_COPY
+        assert self.decline(process) == 1
+
+    def test_ctrl_s_saves_the_licence_as_shown_whatever_was_typed_into_the_box(self):
+        process = self.start_and_wait(self.make_disc())
+        assert self.save_through(("ctrlkeys", "S"), self.root / "copy.txt") == PLAIN_COPY
+        self.observer.inspect("key", WINDOW, "a")
+        assert self.save_through(("ctrlkeys", "S"), self.root / "typed.txt") == PLAIN_COPY
+        assert self.decline(process) == 1
+
+    def test_printing_without_a_printer_is_reported_and_the_agreement_still_waits(self):
+        process = self.start_and_wait(self.make_disc())
+        self.observer.inspect("ctrlkeys", WINDOW, "P")
+        code, report = self.observer.inspect("msgbox", 20000)
+        assert code == 0, "no report came"
+        text = parse_report(report)["text"]
+        assert text.startswith("Could not print the licence agreement.\r\n\r\nError 3012: "), text
+        assert process.poll() is None
+        assert self.decline(process) == 1

@@ -127,7 +127,7 @@ Status Form1::OnCreate() {
     if (!created.ok()) return created;
   }
   m_keys.Attach(m_hwnd, m_text1.Handle());
-  m_copy.AddToMenu(m_hwnd, *m_licence.language);
+  KeepACopy::AddToMenu(m_hwnd, *m_licence.language);
   ApplyDpi(m_dpi);
   return m_text1.Fill(m_licence);
 }
@@ -255,9 +255,9 @@ void Form1::OnKeepACopy(KeepACopy::Command command) {
   // Once accepted, the window is on its way out.
   if (m_accepting) return;
   const Status kept = command == KeepACopy::Command::Print
-                          ? m_copy.Print(m_hwnd, m_text1, m_licence, m_platform,
-                                         Widen(CaptionText(*m_licence.language, m_product)))
-                          : m_copy.Save(m_hwnd, m_text1, m_licence, m_platform);
+                          ? KeepACopy::Print(m_hwnd, m_text1, m_licence, m_platform,
+                                             Widen(CaptionText(*m_licence.language, m_product)))
+                          : KeepACopy::Save(m_hwnd, m_text1, m_licence, m_platform);
   // The agreement still waits for an answer.
   if (!kept.ok()) Report(kept.error());
 }

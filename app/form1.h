@@ -64,7 +64,6 @@ class Form1 {
   UniqueFont m_messageFont;
   LicenceView m_text1;
   DialogKeys m_keys;
-  KeepACopy m_copy;
   TextZoom m_zoom;
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;

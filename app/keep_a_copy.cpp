@@ -5,6 +5,7 @@
 #include <winspool.h>
 #include <richedit.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,7 @@ class HiddenLicence {
     format.cbSize = sizeof format;
     format.dwMask = CFM_FACE | CFM_SIZE;
     format.yHeight = kText1FontSize * 20 / 100;  // twips
-    ::lstrcpynW(format.szFaceName, kText1FontFace, LF_FACESIZE);
+    std::wcsncpy(format.szFaceName, kText1FontFace, LF_FACESIZE - 1);
     ::SendMessageW(m_box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
     if (licence.rightToLeft) {
       ::SendMessageW(m_box, EM_SETSEL, 0, -1);
@@ -185,7 +186,9 @@ Status PrintPages(HDC printer, const HiddenLicence& box, const std::wstring& cap
     }
     const HGDIOBJ old = ::SelectObject(printer, font.get());
     RECT top = {marginX, marginY / 3, width - marginX, marginY};
-    const std::wstring heading = caption + L"    " + fileName;
+    std::wstring heading = caption;
+    heading += L"    ";
+    heading += fileName;
     ::DrawTextW(printer, heading.c_str(), -1, &top, reading | DT_SINGLELINE | DT_NOPREFIX);
     RECT foot = {marginX, height - marginY * 2 / 3, width - marginX, height};
     const std::wstring number = Widen(PageNumber(page + 1, pages));

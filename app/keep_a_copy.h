@@ -18,7 +18,7 @@ class KeepACopy {
  public:
   enum class Command { None, Print, Save };
 
-  void AddToMenu(HWND window, const UiLanguage& language);
+  static void AddToMenu(HWND window, const UiLanguage& language);
   // The command of a system-menu choice (WM_SYSCOMMAND) or of a shortcut key in the window;
   // a shortcut is taken from the message loop, so it never reaches the text box as a character.
   static Command OfMenu(WPARAM systemCommand);
@@ -26,9 +26,10 @@ class KeepACopy {
 
   // Each asks with the common dialog, owned by the window; cancelling does nothing. A failure
   // comes back to be reported; the window stays.
-  Status Print(HWND window, const LicenceView& view, const Licence& licence, WinPlatform& platform,
-               const std::wstring& caption);
-  Status Save(HWND window, const LicenceView& view, const Licence& licence, WinPlatform& platform);
+  static Status Print(HWND window, const LicenceView& view, const Licence& licence,
+                      WinPlatform& platform, const std::wstring& caption);
+  static Status Save(HWND window, const LicenceView& view, const Licence& licence,
+                     WinPlatform& platform);
 };
 
 }  // namespace discgate

@@ -29,7 +29,7 @@ std::string ImageOf(DWORD processId) {
   const UniqueKernelHandle process(::OpenProcess(access, FALSE, processId));
   if (!process) return {};
   std::wstring path(32768, L'\0');
-  DWORD length = static_cast<DWORD>(path.size());
+  auto length = static_cast<DWORD>(path.size());
   if (query) {
     if (!query(process.get(), 0, path.data(), &length)) return {};
   } else {

@@ -41,8 +41,8 @@ enum class Action : std::uint8_t {
   CreateWindow,
   GoOn,  // memory ran out
   Print,
-  SaveCopy,      // the subject is the copy's file
-  CopyLicence,   // the licence's file changed since it was shown
+  SaveCopy,     // the subject is the copy's file
+  CopyLicence,  // the licence's file changed since it was shown
 };
 
 // A failure as the user is told of it: the system's error number with its message, and what the

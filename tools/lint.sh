@@ -25,7 +25,7 @@ layering() {  # folder, allowed-include pattern, what is wrong otherwise
     sed "s|\$| <- $why|" || true
 }
 wrong_way=$( {
-  layering launcher '#include +(<[a-z_]+>|"launcher/[a-z_]+\.h"|"platform/(platform|result)\.h")' \
+  layering launcher '#include +(<[a-z_]+>|"launcher/[a-z_0-9]+\.h"|"platform/(platform|result)\.h")' \
     "launcher/ includes only the standard library, launcher/ and platform/platform.h, result.h"
   layering platform '#include +(<[a-z_0-9./]+>|"platform/[a-z_]+\.h")' \
     "platform/ never includes launcher/ or app/"

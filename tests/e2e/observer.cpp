@@ -234,33 +234,40 @@ int MessageBoxReport(int milliseconds) {
   return 0;
 }
 
+// Key presses as the keyboard makes them, sent to the window with the focus in one go.
+class Keys {
+ public:
+  Keys& Press(WORD key) { return Add(key, 0); }
+  Keys& Release(WORD key) { return Add(key, KEYEVENTF_KEYUP); }
+  Keys& Tap(WORD key) { return Press(key).Release(key); }
+  int Send() {
+    const UINT sent = SendInput(static_cast<UINT>(m_inputs.size()), m_inputs.data(), sizeof(INPUT));
+    const bool all = sent == m_inputs.size();
+    m_inputs.clear();
+    return all ? 0 : 1;
+  }
+
+ private:
+  Keys& Add(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    m_inputs.push_back(input);
+    return *this;
+  }
+  std::vector<INPUT> m_inputs;
+};
+
 // Opens the window's system menu from the keyboard (Alt+Space), as a user does, then presses
 // LETTER, the access key of one of its items.
 int SystemMenuKey(HWND window, wchar_t letter) {
   SetForegroundWindow(window);
-  std::vector<INPUT> inputs;
-  const auto press = [&inputs](WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  press(VK_MENU, false);
-  press(VK_SPACE, false);
-  press(VK_SPACE, true);
-  press(VK_MENU, true);
-  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
-    return 1;
-  }
+  Keys keys;
+  if (keys.Press(VK_MENU).Tap(VK_SPACE).Release(VK_MENU).Send() != 0) return 1;
   // The menu opens in the window's own thread; the letter must come once it is there.
   for (int waited = 0; !FindWindowW(L"#32768", nullptr) && waited < 10000; waited += 20) Sleep(20);
-  inputs.clear();
-  press(static_cast<WORD>(towupper(letter)), false);
-  press(static_cast<WORD>(towupper(letter)), true);
-  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size()
-             ? 0
-             : 1;
+  return keys.Tap(static_cast<WORD>(towupper(letter))).Send();
 }
 
 // Answers the Save dialog that comes within MS milliseconds: the file name PATH, then Save. The
@@ -467,30 +474,18 @@ int LineSpacing(HWND edit) {
 // Key presses with Ctrl held, as the keyboard makes them, to the window with the focus.
 int ControlKeys(HWND window, wchar_t** names, int count) {
   SetForegroundWindow(window);
-  std::vector<INPUT> inputs;
-  const auto press = [&inputs](WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  press(VK_CONTROL, false);
+  Keys keys;
+  keys.Press(VK_CONTROL);
   for (int i = 0; i < count; ++i) {
     const std::wstring name = names[i];
-    const WORD key = name == L"plus"       ? VK_OEM_PLUS
-                     : name == L"minus"    ? VK_OEM_MINUS
-                     : name == L"add"      ? VK_ADD
-                     : name == L"subtract" ? VK_SUBTRACT
-                     : name == L"numpad0"  ? VK_NUMPAD0
-                                           : static_cast<WORD>(name[0]);
-    press(key, false);
-    press(key, true);
+    keys.Tap(name == L"plus"       ? VK_OEM_PLUS
+             : name == L"minus"    ? VK_OEM_MINUS
+             : name == L"add"      ? VK_ADD
+             : name == L"subtract" ? VK_SUBTRACT
+             : name == L"numpad0"  ? VK_NUMPAD0
+                                   : static_cast<WORD>(name[0]));
   }
-  press(VK_CONTROL, true);
-  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size()
-             ? 0
-             : 1;
+  return keys.Release(VK_CONTROL).Send();
 }
 
 // What a screen reader is told about a control: its accessible name and role.

@@ -91,7 +91,8 @@ def build_exe(company, product):
     folder = BUILD / "release"
     run(["cmake", "--preset", "release", f"-DDISCGATE_COMPANY={company}",
          f"-DDISCGATE_PRODUCT={product}"], "configuring the program", cwd=ROOT)
-    run(["cmake", "--build", folder, "-j2", "--target", "discgate"], "building the program")
+    run(["cmake", "--build", folder, "-j2", "--target", "discgate", "disc-check"],
+        "building the program")
     return folder / "discgate.exe"
 
 
@@ -142,7 +143,7 @@ def sign(exe, work, product):
     pfx, password_file = Path(setting("SIGN_PFX")), Path(setting("SIGN_PASSWORD_FILE"))
     if password_file.exists() and password_file.stat().st_mode & (stat.S_IRGRP | stat.S_IROTH):
         warn(f"SIGN_PASSWORD_FILE {shown(str(password_file))} can be read by others (chmod 600 it)")
-    signed = work / "signed.exe"
+    signed = work / f"signed-{exe.name}"
     command = ["osslsigncode", "sign", "-pkcs12", pfx, "-readpass", password_file, "-h", "sha256",
                "-n", product or "discgate", "-in", exe, "-out", signed]
     if setting("SIGN_TIMESTAMP_URL"):
@@ -241,8 +242,8 @@ def check_disc(tree, iso, disc_check, exe_name):
             warn(shown(line))
 
 
-def write_zip(zip_path, folder, exe_bytes):
-    files = {"discgate.exe": exe_bytes,
+def write_zip(zip_path, folder, exe_bytes, disc_check_bytes):
+    files = {"discgate.exe": exe_bytes, "disc-check.exe": disc_check_bytes,
              "guide.txt": crlf((ROOT / "docs" / "disc-authors.txt").read_bytes())}
     files.update({f"sample-disc/{name}": data for name, data in sample_disc(exe_bytes).items()})
     with zipfile.ZipFile(zip_path, "w") as archive:
@@ -333,7 +334,11 @@ def make(args, work):
         disc, exe_name = (author_disc(root_fd, label, product) if content
                           else ({}, "discgate.exe"))
         exe = args.exe or build_exe(company, product)
+        # disc-check for authors on Windows, built beside the program.
+        disc_check_exe = exe.with_name("disc-check.exe")
         exe_bytes = sign(exe, work, product) if setting("SIGN_PFX") else exe.read_bytes()
+        disc_check_bytes = (sign(disc_check_exe, work, "disc-check") if setting("SIGN_PFX")
+                            else disc_check_exe.read_bytes())
         disc.update(sample_disc(exe_bytes) if not content else {exe_name: exe_bytes})
         tree = stage(disc, work, root_fd)
     finally:
@@ -344,7 +349,7 @@ def make(args, work):
     folder = f"discgate-{version}-win32"
     zip_path = work / f"{folder}.zip"
     iso = work / f"discgate-{version}-{'disc' if content else 'sample'}.iso"
-    write_zip(zip_path, folder, exe_bytes)
+    write_zip(zip_path, folder, exe_bytes, disc_check_bytes)
     write_image(iso, tree, label)
     check_disc(tree, iso, args.disc_check or build_disc_check(), exe_name)
     # Made in the work folder first: a refusal half-way leaves nothing in the output folder.

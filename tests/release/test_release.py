@@ -50,8 +50,8 @@ def build_win32(folder, *definitions):
     subprocess.run(["cmake", "-S", ROOT, "-B", folder, "-DCMAKE_BUILD_TYPE=Release",
                     f"-DCMAKE_TOOLCHAIN_FILE={ROOT / 'cmake' / 'mingw-i686.cmake'}", *definitions],
                    check=True, capture_output=True)
-    subprocess.run(["cmake", "--build", folder, "-j2", "--target", "discgate"], check=True,
-                   capture_output=True)
+    subprocess.run(["cmake", "--build", folder, "-j2", "--target", "discgate", "disc-check"],
+                   check=True, capture_output=True)
     return folder / "discgate.exe"
 
 
@@ -131,6 +131,8 @@ def test_two_builds_and_two_packings_give_the_same_bytes(tmp_path):
         assert (SAMPLE / name).read_bytes() == (tmp_path / "again" / name).read_bytes()
     assert VERSION.encode("utf-16-le") in EXE.read_bytes()
     assert joliet_names(SAMPLE / f"discgate-{VERSION}-sample.iso") == SAMPLE_NAMES
+    with zipfile.ZipFile(SAMPLE / f"discgate-{VERSION}-win32.zip") as archive:
+        assert f"discgate-{VERSION}-win32/disc-check.exe" in archive.namelist()
 
 
 def test_an_authors_names_arrive_exactly_and_are_never_run(tmp_path):

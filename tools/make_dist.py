@@ -43,6 +43,7 @@ from disc_names import (Refused, autorun_inf, autorun_program, check_exe_name, c
                         check_product, check_text, shown, volume_id)
 from disc_tree import copy_file, read_file, walk_content
 from joliet import root_names
+from page_checks import page_warnings
 
 ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"
@@ -234,6 +235,14 @@ def check_disc(tree, iso, disc_check, exe_name):
         warn("accepting the agreement on this disc would start nothing")
     else:
         print(f"make dist: accepting the agreement starts {shown(starts)}")
+    # The start page (unless it is the splash program) and the pages beside it, as today's
+    # browsers will take them.
+    pages = {path.name for path in tree.iterdir() if path.suffix.lower() in (".htm", ".html")}
+    if starts != "nothing" and starts != "splash.exe":
+        pages.add(starts)
+    for name in sorted(pages):
+        for warning in page_warnings(name, (tree / name).read_bytes()):
+            warn(shown(warning))
     for line in said[1:]:
         if line.startswith("licence: "):
             language, name = line.removeprefix("licence: ").rsplit(": ", 1)

@@ -407,3 +407,22 @@ def test_the_authors_product_is_in_the_version_resource_and_the_caption():
                for text in ("CompanyName", "Müller & Söhne GmbH", "Atlas Suite 7"))
     # The default build names no author's product.
     assert "Atlas".encode("utf-16-le") not in EXE.read_bytes()
+
+
+def test_what_todays_browsers_will_not_do_with_the_start_page_is_named_by_line(tmp_path):
+    sys.path.insert(0, str(ROOT / "tools"))
+    from page_checks import page_warnings
+    page = (b'<script language="VBScript">\n'
+            b"var x = new ActiveXObject('Shell.Application'); window.external.AddFavorite();\n"
+            b"fetch('data.json'); fetch(\"https://example.com/a\");\n"
+            b"xhr.open('GET', 'file:///E:/data.xml'); xhr.open('GET', 'https://example.com');\n"
+            b'<a href="microsoft-edge:https://example.com">\n')
+    said = page_warnings("index.htm", page)
+    assert [line.split(": ", 1)[0] for line in said] == [
+        "index.htm:1", "index.htm:2", "index.htm:2", "index.htm:3", "index.htm:4", "index.htm:5"]
+    assert page_warnings("index.hta", b"<html></html>")[0].startswith("index.hta: an .hta")
+
+    content = author_folder(tmp_path)
+    (content / "index.htm").write_bytes(page)
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert made.returncode == 0 and "index.htm:1: VBScript" in made.stderr, made.stderr

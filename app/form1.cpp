@@ -99,10 +99,11 @@ Status Form1::Create() {
   const DWORD exStyle = m_licence.rightToLeft ? WS_EX_LAYOUTRTL : 0;
   m_dpi = SystemDpi();
   const RECT frame = CentredOnWorkArea(FrameSize(m_dpi, exStyle));
-  if (!::CreateWindowExW(exStyle, kClassName,
-                         Widen(CaptionText(*m_licence.language, m_product)).c_str(), kFrameStyle,
-                         frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                         nullptr, nullptr, m_instance, this)) {
+  if (!::CreateWindowExW(
+          exStyle, kClassName,
+          Widen(CaptionText(*m_licence.language, m_product, m_licence.notice)).c_str(), kFrameStyle,
+          frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+          nullptr, m_instance, this)) {
     // WM_CREATE says why it failed, and what it was doing when it names that; otherwise the
     // system says why.
     if (m_createError && m_createError->action != Action::None) return *m_createError;
@@ -254,10 +255,11 @@ void Form1::OnCommand(int id) {
 void Form1::OnKeepACopy(KeepACopy::Command command) {
   // Once accepted, the window is on its way out.
   if (m_accepting) return;
-  const Status kept = command == KeepACopy::Command::Print
-                          ? KeepACopy::Print(m_hwnd, m_text1, m_licence, m_platform,
-                                             Widen(CaptionText(*m_licence.language, m_product)))
-                          : KeepACopy::Save(m_hwnd, m_text1, m_licence, m_platform);
+  const Status kept =
+      command == KeepACopy::Command::Print
+          ? KeepACopy::Print(m_hwnd, m_text1, m_licence, m_platform,
+                             Widen(CaptionText(*m_licence.language, m_product, m_licence.notice)))
+          : KeepACopy::Save(m_hwnd, m_text1, m_licence, m_platform);
   // The agreement still waits for an answer.
   if (!kept.ok()) Report(kept.error());
 }

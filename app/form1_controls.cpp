@@ -37,8 +37,10 @@ Status CreateControl(HWND parent, HINSTANCE instance, const ControlLayout& contr
   if (licence.rightToLeft && !licence.language->RightToLeft()) exStyle |= WS_EX_RTLREADING;
   const DWORD style = WS_CHILD | (control.visible ? WS_VISIBLE : 0) |
                       (button ? WS_TABSTOP | BS_PUSHBUTTON : SS_LEFT | SS_NOPREFIX);
-  const std::wstring text =
-      control.text ? Widen((*licence.language)[control.text]) : control.fixedText;
+  // A notice has one button, Continue, in the place of I accept: nothing else to answer.
+  if (licence.notice && !control.onNotice) return {};
+  const UiText shown = licence.notice && control.noticeText ? control.noticeText : control.text;
+  const std::wstring text = shown ? Widen((*licence.language)[shown]) : control.fixedText;
   const PixelRect rect = ControlRect(control, dpi);
   const HWND child = ::CreateWindowExW(exStyle, button ? L"BUTTON" : L"STATIC", text.c_str(), style,
                                        rect.left, rect.top, rect.width, rect.height, parent,

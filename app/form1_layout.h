@@ -20,8 +20,10 @@ struct ControlLayout {
   int id;
   int left, top, width, height;  // twips
   UiText text;                   // the language's text; null for a fixed one
+  UiText noticeText;             // on a notice, which asks for no consent; null: the same as text
   const wchar_t* fixedText;
   bool visible;
+  bool onNotice = true;  // a notice has no decline button
 };
 
 // Ids stay clear of IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter and Esc.
@@ -32,15 +34,19 @@ enum ControlId { kLabel1 = 100, kText1, kCmdCancel, kCmdAccept, kLblLanguagePath
 // clang-format off
 inline constexpr ControlLayout kForm1Controls[] = {
     {.kind = ControlKind::Label, .id = kLabel1, .left = 360, .top = 240, .width = 5295,
-     .height = 495, .text = &UiTextRow::label, .fixedText = nullptr, .visible = true},
+     .height = 495, .text = &UiTextRow::label, .noticeText = &UiTextRow::noticeLabel,
+     .fixedText = nullptr, .visible = true},
     {.kind = ControlKind::TextBox, .id = kText1, .left = 240, .top = 840, .width = 5535,
-     .height = 1815, .text = nullptr, .fixedText = L"Text1", .visible = true},
+     .height = 1815, .text = nullptr, .noticeText = nullptr, .fixedText = L"Text1",
+     .visible = true},
     {.kind = ControlKind::Button, .id = kCmdCancel, .left = 360, .top = 3120, .width = 2295,
-     .height = 495, .text = &UiTextRow::decline, .fixedText = nullptr, .visible = true},
+     .height = 495, .text = &UiTextRow::decline, .noticeText = nullptr, .fixedText = nullptr,
+     .visible = true, .onNotice = false},
     {.kind = ControlKind::Button, .id = kCmdAccept, .left = 3360, .top = 3120, .width = 2415,
-     .height = 495, .text = &UiTextRow::accept, .fixedText = nullptr, .visible = true},
+     .height = 495, .text = &UiTextRow::accept, .noticeText = &UiTextRow::continueButton,
+     .fixedText = nullptr, .visible = true},
     {.kind = ControlKind::Label, .id = kLblLanguagePath, .left = 1320, .top = 2760, .width = 3255,
-     .height = 255, .text = nullptr, .fixedText = L"", .visible = false},
+     .height = 255, .text = nullptr, .noticeText = nullptr, .fixedText = L"", .visible = false},
 };
 // clang-format on
 

@@ -43,13 +43,15 @@ std::optional<const char*> WhyNeverStarted(const std::string& name) {
   return std::nullopt;
 }
 
-// License.de-AT.txt and License.rtf, in any case: the tag between the dots, empty for none.
+// License.de-AT.txt, License.rtf and Notice.de.txt, in any case: the tag between the dots,
+// empty for none.
 std::optional<std::string> LicenceTag(const std::string& name) {
   const std::string lower = ToLowerAscii(name);
-  if (!lower.starts_with("license.") || !(lower.ends_with(".txt") || lower.ends_with(".rtf"))) {
-    return std::nullopt;
-  }
-  return name.substr(8, std::max<std::size_t>(name.size(), 12) - 12);
+  const std::size_t prefix = lower.starts_with("license.")  ? 8
+                             : lower.starts_with("notice.") ? 7
+                                                            : 0;
+  if (prefix == 0 || !(lower.ends_with(".txt") || lower.ends_with(".rtf"))) return std::nullopt;
+  return name.substr(prefix, std::max(name.size(), prefix + 4) - prefix - 4);
 }
 
 std::string FileNameOf(const std::string& path) {

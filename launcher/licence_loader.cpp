@@ -79,13 +79,26 @@ Result<std::string> ShownText(Platform& platform, const std::string& path, bool 
 
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
                             const std::vector<std::string>& languages) {
+  const std::vector<LicenceCandidate> candidates = LicenceCandidates(languages);
   Attempt attempt;
+  Attempt missing;       // the licence that is nowhere, which a failure names
   std::string language;  // the tag of the file read; empty for License.txt
-  for (const LicenceCandidate& candidate : LicenceCandidates(languages)) {
-    attempt = ReadFromFirstPlace(platform, candidate.fileName, programFolder);
-    language = candidate.language;
-    if (attempt.bytes.ok() || !IsMissing(attempt.bytes.error())) break;
+  bool notice = false;
+  const auto found = [&attempt] { return attempt.bytes.ok() || !IsMissing(attempt.bytes.error()); };
+  for (const bool notices : {false, true}) {
+    for (const LicenceCandidate& candidate : candidates) {
+      const std::string name =
+          notices ? "Notice" + candidate.fileName.substr(std::string_view("License").size())
+                  : candidate.fileName;
+      attempt = ReadFromFirstPlace(platform, name, programFolder);
+      language = candidate.language;
+      notice = notices;
+      if (found()) break;
+    }
+    if (found()) break;
+    if (!notices) missing = attempt;  // an error, no file's bytes
   }
+  if (!found()) attempt = missing;
   if (!attempt.bytes.ok()) {
     const Error& error = attempt.bytes.error();
     return WithAction(error,
@@ -94,8 +107,13 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
   }
   Result<std::string> text = ShownText(platform, attempt.path, attempt.rtf, attempt.bytes.value());
   if (!text.ok()) return text.error();
-  return Licence{std::move(text.value()),      attempt.rtf,  IsRightToLeft(language),
-                 &LanguageOfLicence(language), attempt.path, Sha256(attempt.bytes.value())};
+  return Licence{std::move(text.value()),
+                 attempt.rtf,
+                 IsRightToLeft(language),
+                 &LanguageOfLicence(language),
+                 attempt.path,
+                 Sha256(attempt.bytes.value()),
+                 notice};
 }
 
 }  // namespace discgate

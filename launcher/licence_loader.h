@@ -23,11 +23,15 @@ struct Licence {
   const UiLanguage* language = &English();
   std::string path;       // the file it was read from, as the reports name it
   Sha256Digest digest{};  // of the file's bytes, to know them again for a copy
+  // A notice (Notice.txt and the like, on a disc with no licence file): read, not agreed to.
+  bool notice = false;
 };
 
 // The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),
 // else "License.txt". Each file is looked for in the current directory first and, when it is not
 // there, beside the program file; in each place as plain text, then as RTF (License.de-AT.rtf).
+// When there is no licence file at all, the same names with "Notice" for "License" are looked
+// for in the same order: a notice. With neither, the failure names License.txt.
 // The licence as the window shows it, made from a file's bytes: RTF written anew by the filter,
 // or plain text decoded.
 Result<std::string> ShownText(Platform& platform, const std::string& path, bool rtf,

@@ -26,3 +26,6 @@ DISCGATE_UI_TEXT(saveMenu)
 DISCGATE_UI_TEXT(couldNotPrint)
 DISCGATE_UI_TEXT(couldNotSave)
 DISCGATE_UI_TEXT(licenceChanged)
+DISCGATE_UI_TEXT(noticeCaption)  // a notice's window, which asks for no consent
+DISCGATE_UI_TEXT(noticeLabel)
+DISCGATE_UI_TEXT(continueButton)

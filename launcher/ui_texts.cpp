@@ -49,8 +49,9 @@ const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred) {
   return spoken ? *spoken : English();
 }
 
-std::string CaptionText(const UiLanguage& language, std::string_view product) {
-  return Format(language[&UiTextRow::caption], product.empty() ? kDefaultProduct : product);
+std::string CaptionText(const UiLanguage& language, std::string_view product, bool notice) {
+  return Format(language[notice ? &UiTextRow::noticeCaption : &UiTextRow::caption],
+                product.empty() ? kDefaultProduct : product);
 }
 
 std::string Format(std::string_view text, std::string_view first, std::string_view second) {

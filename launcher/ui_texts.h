@@ -66,7 +66,7 @@ const UiLanguage& LanguageOfLicence(std::string_view tag);
 const UiLanguage& LanguageOfUser(const std::vector<std::string>& preferred);
 
 // The window's caption in a language, naming the product ("Atlas Studio License Agreement").
-std::string CaptionText(const UiLanguage& language, std::string_view product);
+std::string CaptionText(const UiLanguage& language, std::string_view product, bool notice = false);
 
 // The text with "%1" and "%2" replaced, in one pass: a path that holds "%2" stays as it is.
 std::string Format(std::string_view text, std::string_view first, std::string_view second = {});

@@ -183,9 +183,10 @@ def author_disc(root_fd, label, product):
     the checks."""
     entries = walk_content(root_fd)
     top = [entry.path.name for entry in entries if len(entry.path.parts) == 1]
-    if not any(name.lower() in ("license.txt", "license.rtf") for name in top):
-        raise Refused("DISC_CONTENT has no License.txt or License.rtf: the program would have no "
-                      "licence to show and could not start")
+    if not any(name.lower() in ("license.txt", "license.rtf", "notice.txt", "notice.rtf")
+               for name in top):
+        raise Refused("DISC_CONTENT has no License.txt or License.rtf (nor a Notice.txt): the "
+                      "program would have no licence to show and could not start")
     exe_name = check_exe_name(setting("DISC_EXE_NAME") or "discgate.exe", top)
     disc = {str(entry.path): None if entry.folder else entry for entry in entries}
     if not check_own_autorun(root_fd, entries, exe_name):

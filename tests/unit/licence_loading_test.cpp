@@ -192,3 +192,30 @@ TEST(RtfLicence, AnRtfLicenceThatDoesNotBalanceIsReportedAsOneThatCannotBeRead) 
 
 }  // namespace
 }  // namespace discgate
+
+namespace discgate {
+namespace {
+
+TEST(NoticeLoading, ANoticeIsShownOnlyOnADiscWithNoLicenceInAnyPlace) {
+  testing::FakePlatform platform;
+  platform.files["E:\\Notice.txt"] = "Notice";
+  platform.files["E:\\Notice.de.txt"] = "Hinweis";
+  Result<Licence> shown = LoadLicence(platform, "E:\\", {"de-DE"});
+  ASSERT_TRUE(shown.ok());
+  EXPECT_EQ(shown.value().text, "Hinweis");
+  EXPECT_TRUE(shown.value().notice);
+  // Any licence file, even only the plain one, comes before every notice.
+  platform.files["E:\\License.txt"] = "Licence";
+  shown = LoadLicence(platform, "E:\\", {"de-DE"});
+  ASSERT_TRUE(shown.ok());
+  EXPECT_EQ(shown.value().text, "Licence");
+  EXPECT_FALSE(shown.value().notice);
+  // With neither, the failure names the licence.
+  testing::FakePlatform empty;
+  const Result<Licence> none = LoadLicence(empty, "E:\\", {"de-DE"});
+  ASSERT_FALSE(none.ok());
+  EXPECT_EQ(none.error().subject, "E:\\License.txt");
+}
+
+}  // namespace
+}  // namespace discgate

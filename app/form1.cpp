@@ -194,11 +194,7 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // A second start of the program from this disc: this window is the one the user sees.
-  if (message == OneWindow::Message()) {
-    if (::IsIconic(m_hwnd)) ::ShowWindow(m_hwnd, SW_RESTORE);
-    ::SetForegroundWindow(m_hwnd);
-    return OneWindow::kAnswer;
-  }
+  if (message == OneWindow::Message()) return OneWindow::ComeToFront(m_hwnd);
   switch (message) {
     case WM_CREATE: {
       const Status created = OnCreate();

@@ -141,8 +141,20 @@ Status WriteNewContent(const std::wstring& path, const std::string& bytes) {
   return {};
 }
 
-// The pages of the hidden box on a printer, each with the caption and the licence's file name
-// at its top and its number at its foot.
+// A page's frame: the caption and the licence's file name at its top, its number at its foot.
+void DrawPageFrame(HDC printer, HFONT font, const RECT& text, int height, const std::wstring& top,
+                   const std::wstring& foot, bool rightToLeft) {
+  const HGDIOBJ old = ::SelectObject(printer, font);
+  const int margin = text.top;
+  RECT head = {text.left, margin / 3, text.right, margin};
+  ::DrawTextW(printer, top.c_str(), -1, &head,
+              (rightToLeft ? DT_RTLREADING | DT_RIGHT : DT_LEFT) | DT_SINGLELINE | DT_NOPREFIX);
+  RECT bottom = {text.left, height - margin * 2 / 3, text.right, height};
+  ::DrawTextW(printer, foot.c_str(), -1, &bottom, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+  ::SelectObject(printer, old);
+}
+
+// The pages of the hidden box on a printer, each in its frame.
 Status PrintPages(HDC printer, const HiddenLicence& box, const std::wstring& caption,
                   const std::wstring& fileName, bool rightToLeft) {
   const int dpiX = ::GetDeviceCaps(printer, LOGPIXELSX);
@@ -173,7 +185,9 @@ Status PrintPages(HDC printer, const HiddenLicence& box, const std::wstring& cap
                                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
-  const UINT reading = rightToLeft ? DT_RTLREADING | DT_RIGHT : DT_LEFT;
+  std::wstring heading = caption;
+  heading += L"    ";
+  heading += fileName;
   DOCINFOW document{};
   document.cbSize = sizeof document;
   document.lpszDocName = caption.c_str();
@@ -184,16 +198,8 @@ Status PrintPages(HDC printer, const HiddenLicence& box, const std::wstring& cap
       ::AbortDoc(printer);
       return LastError();
     }
-    const HGDIOBJ old = ::SelectObject(printer, font.get());
-    RECT top = {marginX, marginY / 3, width - marginX, marginY};
-    std::wstring heading = caption;
-    heading += L"    ";
-    heading += fileName;
-    ::DrawTextW(printer, heading.c_str(), -1, &top, reading | DT_SINGLELINE | DT_NOPREFIX);
-    RECT foot = {marginX, height - marginY * 2 / 3, width - marginX, height};
-    const std::wstring number = Widen(PageNumber(page + 1, pages));
-    ::DrawTextW(printer, number.c_str(), -1, &foot, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-    ::SelectObject(printer, old);
+    DrawPageFrame(printer, font.get(), {marginX, marginY, width - marginX, height - marginY},
+                  height, heading, Widen(PageNumber(page + 1, pages)), rightToLeft);
     range.rc = text;
     range.chrg = {starts[page], -1};
     ::SendMessageW(box.Handle(), EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));

@@ -73,6 +73,12 @@ UINT OneWindow::Message() {
   return message;
 }
 
+LRESULT OneWindow::ComeToFront(HWND window) {
+  if (::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+  ::SetForegroundWindow(window);
+  return kAnswer;
+}
+
 bool OneWindow::BroughtToFront(const std::string& programPath) {
   m_marker.reset(::CreateMutexW(nullptr, FALSE, Widen(OneWindowName(programPath)).c_str()));
   // The first start, or one that cannot tell: it shows its window.

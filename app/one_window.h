@@ -22,6 +22,8 @@ class OneWindow {
   // front.
   static UINT Message();
   static constexpr LRESULT kAnswer = 0x64697363;  // "disc"
+  // What the window does with the message: restored if minimised, to the front; the answer.
+  static LRESULT ComeToFront(HWND window);
 
  private:
   UniqueKernelHandle m_marker;  // held for the program's life

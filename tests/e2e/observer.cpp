@@ -370,7 +370,7 @@ int Fit(HWND window, const wchar_t* face) {
   std::printf("dpi=%d licence=%s\n", dpi, Escaped(TextOf(GetDlgItem(window, 101))).c_str());
   for (const int id : {100, 102, 103}) {
     HWND control = GetDlgItem(window, id);
-    if (!control) return 2;
+    if (!control) continue;  // a notice has no decline button
     RECT have{};
     GetClientRect(control, &have);
     const std::wstring text = TextOf(control);

@@ -137,13 +137,17 @@ class TestLicenceLanguage(DiscCase):
         DejaVu Sans for Arabic and Hebrew (wider than Windows' Tahoma and Segoe UI), Droid Sans
         Fallback for Chinese, Japanese and Korean."""
         languages = list(LOCALES) if self.arch == "win32" else ["en", "de", "ja", "ar"]
-        licences = {f"License.{tag}.txt": tag for tag in LOCALES if tag != "en"}
-        licences["License.txt"] = "en"
-        disc = self.disc_with_licences("all", licences)
+        # The licence window's texts, and a notice window's.
+        discs = []
+        for kind in ("License", "Notice"):
+            files = {f"{kind}.{tag}.txt": tag for tag in LOCALES if tag != "en"}
+            files[f"{kind}.txt"] = "en"
+            discs.append(self.disc_with_licences(kind, files))
         for dpi in (96, 144):
             with self.wine.screen_dpi(dpi):
                 for tag in languages:
-                    self.assert_fits(disc, tag, dpi)
+                    for disc in discs:
+                        self.assert_fits(disc, tag, dpi)
 
     def assert_fits(self, disc, tag, dpi):
         with self.subTest(language=tag, dpi=dpi):

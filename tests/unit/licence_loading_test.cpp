@@ -190,12 +190,6 @@ TEST(RtfLicence, AnRtfLicenceThatDoesNotBalanceIsReportedAsOneThatCannotBeRead) 
             "The licence agreement \"E:\\License.rtf\" is not a valid RTF document.");
 }
 
-}  // namespace
-}  // namespace discgate
-
-namespace discgate {
-namespace {
-
 TEST(NoticeLoading, ANoticeIsShownOnlyOnADiscWithNoLicenceInAnyPlace) {
   testing::FakePlatform platform;
   platform.files["E:\\Notice.txt"] = "Notice";

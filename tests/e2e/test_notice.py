@@ -29,6 +29,15 @@ class TestNotice(BrowserCase):
         assert wait_exit(process) == 0
         assert self.only_start()["cmdline"] == f" -nohome {windows_path(disc)}\\index.htm"
 
+    def test_a_disc_with_a_licence_and_a_notice_keeps_the_licence_window(self):
+        disc = self.notice_disc(Notice_txt="Notice")
+        (disc / "License.txt").write_text("Licence", encoding="utf-8")
+        process = self.start_and_wait(disc)
+        controls = parse_dump(self.observer.inspect("dump", WINDOW)[1])
+        assert controls["window"]["text"] == "Orvel Software License Agreement"
+        assert controls[CMD_CANCEL]["text"] == "I decline.  Please exit."
+        assert self.decline(process) == 1
+
     def test_a_german_reader_gets_the_german_notice_in_a_german_window(self):
         disc = self.notice_disc(Notice_txt="Notice", Notice_de_txt="Hinweis")
         process = self.start_and_wait(disc, env={"LC_ALL": "de_DE.UTF-8", "LANG": "de_DE.UTF-8"})

@@ -72,12 +72,7 @@ class HiddenLicence {
   HiddenLicence& operator=(const HiddenLicence&) = delete;
 
   HWND Handle() const { return m_box; }
-  std::wstring Text() const {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_box)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(m_box, text.data(), static_cast<int>(text.size()))));
-    return text;
-  }
+  std::wstring Text() const { return BoxText(m_box); }
   LONG Length() const {
     GETTEXTLENGTHEX length{GTL_DEFAULT, 1200};
     return static_cast<LONG>(

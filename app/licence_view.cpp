@@ -97,10 +97,12 @@ void LicenceView::Zoom(int dpi, int percent) {
 
 bool LicenceView::Unmodified() const { return ::SendMessageW(m_box, EM_GETMODIFY, 0, 0) == 0; }
 
-std::wstring LicenceView::Text() const {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_box)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(m_box, text.data(), static_cast<int>(text.size()))));
+std::wstring LicenceView::Text() const { return BoxText(m_box); }
+
+std::wstring BoxText(HWND box) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 

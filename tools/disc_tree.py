@@ -11,8 +11,9 @@ from disc_names import Refused, is_unwanted, shown, why_not_as_is
 
 VERSION_CONTROL = {".git", ".svn", ".hg"}
 COPY_CHUNK = 1 << 20
-# Never blocks on a FIFO or a device swapped in, never follows a link put in its place.
-OPEN_FLAGS = os.O_RDONLY | os.O_NOFOLLOW | os.O_NONBLOCK | getattr(os, "O_CLOEXEC", 0)
+# Never blocks on a FIFO or a device swapped in, never follows a link put in its place. (Python
+# opens every descriptor not inherited by the tools it starts.)
+OPEN_FLAGS = os.O_RDONLY | os.O_NOFOLLOW | os.O_NONBLOCK
 
 
 @dataclass(frozen=True)
@@ -26,6 +27,12 @@ class Entry:
 
 def open_folder(name, parent=None):
     return os.open(name, OPEN_FLAGS | os.O_DIRECTORY, dir_fd=parent)
+
+
+def open_named_folder(path):
+    """A folder the author named (DISC_CONTENT, DIST_FOLDER): a link to it is followed, as the
+    author chose it; nothing below it is."""
+    return os.open(path, os.O_RDONLY | os.O_DIRECTORY)
 
 
 def walk_content(root_fd):

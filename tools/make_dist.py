@@ -41,7 +41,7 @@ from pathlib import Path
 
 from disc_names import (Refused, autorun_inf, autorun_program, check_exe_name, check_label,
                         check_product, check_text, shown, volume_id)
-from disc_tree import copy_file, read_file, walk_content
+from disc_tree import copy_file, open_named_folder, read_file, walk_content
 from joliet import root_names
 from page_checks import page_warnings
 
@@ -158,7 +158,7 @@ def sign(exe, work, product):
 def open_content(content):
     """The author's folder, held open for the walk and for every read after it."""
     try:
-        return os.open(content, os.O_RDONLY | os.O_DIRECTORY | getattr(os, "O_CLOEXEC", 0))
+        return open_named_folder(content)
     except OSError as error:
         raise Refused(f"DISC_CONTENT {shown(content)} is not a folder ({error.strerror})") from None
 
@@ -282,10 +282,9 @@ def checksum(path):
     return f"{digest.hexdigest()}  {path.name}\n".encode()
 
 
-def check_output_folder(folder):
+def check_output_folder(folder, info):
     """Refuses an output folder that others can write: they could swap what is written there
     between its writing and its upload, or plant a link in its place."""
-    info = os.stat(folder)
     if info.st_mode & (stat.S_IWGRP | stat.S_IWOTH):
         raise Refused(f"the output folder {shown(str(folder))} can be written by others "
                       "(chmod go-w it, or set DIST_FOLDER)")
@@ -295,10 +294,9 @@ def publish(folder, outputs):
     """Each output made anew as a file of its own, never through a link planted in the output
     folder, and renamed into place once whole; a checksum file beside each."""
     folder.mkdir(parents=True, exist_ok=True)
-    fd = os.open(folder, os.O_RDONLY | os.O_DIRECTORY | getattr(os, "O_CLOEXEC", 0))
+    fd = open_named_folder(folder)
     try:
-        if os.fstat(fd).st_mode & (stat.S_IWGRP | stat.S_IWOTH):
-            check_output_folder(folder)
+        check_output_folder(folder, os.fstat(fd))
         for made in outputs:
             place(fd, made.name, lambda out, made=made: copy_to(made, out))
             place(fd, made.name + ".sha256", lambda out, made=made: out.write(checksum(made)))
@@ -314,7 +312,7 @@ def copy_to(path, out):
 
 def place(folder_fd, name, write):
     temporary = f".{name}.{os.getpid()}.part"
-    flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | os.O_NOFOLLOW | getattr(os, "O_CLOEXEC", 0)
+    flags = os.O_WRONLY | os.O_CREAT | os.O_EXCL | os.O_NOFOLLOW
     out = os.open(temporary, flags, 0o644, dir_fd=folder_fd)
     try:
         with os.fdopen(out, "wb") as file:
@@ -337,7 +335,7 @@ def make(args, work):
         warn(f"DISC_LABEL has {len(label)} characters; Windows shows only the first 32")
     signature = check_signing()
     if args.output.exists():
-        check_output_folder(args.output)
+        check_output_folder(args.output, os.stat(args.output))
     # Everything the author handed over is checked before anything is built.
     root_fd = open_content(content) if content else None
     try:

@@ -60,7 +60,7 @@ class DiscCase:
         gone = self.observer.inspect("gone", WINDOW, 30000)[0] == 0
         if left_running:
             pytest.fail(f"the program did not end when its window was closed: {left_running}")
-        assert gone, "the agreement window was still there 30 s after the test"
+        assert gone, f"the agreement window was still there 30 s after the test: {self.observer.last_errors}"
 
     def make_disc(self, name="disc", licence=SAMPLE_LICENCE, files=()):
         disc = self.root / name

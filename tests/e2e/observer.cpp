@@ -539,9 +539,41 @@ int Lock(const wchar_t* path, int milliseconds, bool edit) {
   return 0;
 }
 
+// A file that another program writes is whole once it exists and that program has let it go:
+// until then, an open that shares with nobody fails.
+int Written(const wchar_t* path, int milliseconds) {
+  for (int waited = 0;; waited += 20) {
+    HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      return 0;
+    }
+    if (waited >= milliseconds) return 1;
+    Sleep(20);
+  }
+}
+
+// Each window that stayed, on the error stream: whose it is, and whether that process has ended.
+void SayWhoStayed(const wchar_t* title) {
+  for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
+    DWORD pid = 0;
+    const DWORD thread = GetWindowThreadProcessId(each, &pid);
+    DWORD exitCode = 0;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+    const bool ended = process && GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE;
+    if (process) CloseHandle(process);
+    std::fprintf(stderr, "stayed: window %p of process %lu thread %lu, %s, %s\n",
+                 static_cast<void*>(each), pid, thread, IsWindowVisible(each) ? "shown" : "hidden",
+                 !process ? "no such process" : ended ? "which has ended" : "which is running");
+  }
+}
+
 int Gone(const wchar_t* title, int milliseconds) {
   for (int waited = 0; NextTop(nullptr, title); waited += 20) {
-    if (waited >= milliseconds) return 1;
+    if (waited >= milliseconds) {
+      SayWhoStayed(title);
+      return 1;
+    }
     Sleep(20);
   }
   return 0;
@@ -601,6 +633,8 @@ struct Verb {
 constexpr Verb kVerbs[] = {
     {L"wait", "TITLE MS", "exit 0 once a top-level window with TITLE exists", 2, 2,
      [](wchar_t** a, int) { return WaitFor(nullptr, a[0], Number(a[1])) ? 0 : 1; }},
+    {L"written", "FILE MS", "exit 0 once FILE exists and no program holds it open", 2, 2,
+     [](wchar_t** a, int) { return Written(a[0], Number(a[1])); }},
     {L"gone", "TITLE MS", "exit 0 once no such window exists", 2, 2,
      [](wchar_t** a, int) { return Gone(a[0], Number(a[1])); }},
     {L"dump", "TITLE", "the window and each child: class, id, styles, rectangles, text", 1, 1,

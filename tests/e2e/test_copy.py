@@ -13,6 +13,8 @@ class TestKeepACopy(DiscCase):
         self.observer.inspect(keys[0], WINDOW, keys[1])
         assert self.observer.inspect("saveas", 20000, windows_path(copy))[0] == 0, "no Save dialog"
         assert self.observer.inspect("gone", "class:#32770", 20000)[0] == 0, "the dialog stayed"
+        # The program writes the copy after its dialog has closed.
+        assert self.observer.inspect("written", windows_path(copy), 20000)[0] == 0, "no copy"
         return copy.read_bytes()
 
     def test_the_window_menu_offers_save_in_the_windows_language(self):

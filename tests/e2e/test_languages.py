@@ -158,7 +158,7 @@ class TestLicenceLanguage(DiscCase):
             # and declining is tested elsewhere.
             process.kill()
             process.wait()
-            assert self.observer.inspect("gone", WINDOW, 30000)[0] == 0
+            assert self.observer.inspect("gone", WINDOW, 30000)[0] == 0, self.observer.last_errors
             assert code == 0
             lines = measured.splitlines()
             # The window was in the language meant, at the DPI meant.

@@ -12,7 +12,7 @@
 
 #include "launcher/browser_args.h"
 #include "launcher/paths.h"
-#include "tests/e2e/utf8.h"
+#include "tests/e2e/records.h"
 
 namespace {
 

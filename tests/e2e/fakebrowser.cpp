@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "tests/e2e/utf8.h"
+#include "tests/e2e/records.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t markPath[MAX_PATH] = {};
@@ -37,11 +37,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::string record = "cmdline=" + Utf8(GetCommandLineW()) + "\nargv=" + arguments +
                              "\nmodule=" + Utf8(module) + "\ncwd=" + Utf8(folder) + "\n";
   // Appending, so a test sees it when something is started twice.
-  HANDLE file = CreateFileW(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 1;
-  DWORD written = 0;
-  WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
-  CloseHandle(file);
-  return 0;
+  return AppendRecord(logPath, record) ? 0 : 1;
 }

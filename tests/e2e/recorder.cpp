@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/e2e/utf8.h"
+#include "tests/e2e/records.h"
 
 BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, void* /*reserved*/) {
   if (reason != DLL_PROCESS_ATTACH) return TRUE;
@@ -17,11 +17,6 @@ BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, void* /*reserved*/) {
   wchar_t process[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, process, MAX_PATH);
   const std::string record = "dll=" + Utf8(dll) + " process=" + Utf8(process) + "\n";
-  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return TRUE;
-  DWORD written = 0;
-  WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
-  CloseHandle(file);
+  AppendRecord(log, record);
   return TRUE;
 }

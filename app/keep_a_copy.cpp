@@ -3,13 +3,10 @@
 #include <cderr.h>
 #include <commdlg.h>
 #include <winspool.h>
-#include <richedit.h>
 
-#include <cwchar>
 #include <string>
-#include <vector>
 
-#include "app/form1_layout.h"
+#include "app/print_licence.h"
 #include "app/rich_text.h"
 #include "launcher/licence_copy.h"
 #include "platform/error_win.h"
@@ -24,7 +21,6 @@ constexpr UINT kPrintCommand = 0x0010;
 constexpr UINT kSaveCommand = 0x0020;
 constexpr DWORD kErrorPrinterNotFound = 3012;  // ERROR_PRINTER_NOT_FOUND: "No printers were found."
 constexpr int kCsidlPersonal = 0x0005;         // the user's Documents
-constexpr int kMarginInches100 = 75;           // around the text, inside the printable area
 
 // The licence's text as it was shown: the box's own while the reader has left it as it was,
 // else its file's, read again and checked against what was shown.
@@ -34,38 +30,16 @@ Result<std::string> ShownLicence(const LicenceView& view, const Licence& licence
   return LicenceAsShown(platform, licence);
 }
 
-// A rich-edit control no one sees, holding the licence as shown: it lays out the pages of a
-// printout, and gives an RTF licence's plain text.
+// An RTF licence in a rich-edit control no one sees, as it was shown: it lays out the pages of a
+// printout, and gives the licence's plain text.
 class HiddenLicence {
  public:
-  HiddenLicence(HWND parent, const Licence& licence, const std::string& shown) {
+  HiddenLicence(HWND parent, const std::string& shown) {
     const wchar_t* className = RichEditClass();
     if (!className) return;
     m_box = ::CreateWindowExW(0, className, L"", WS_CHILD | ES_MULTILINE, 0, 0, 0, 0, parent,
                               nullptr, nullptr, nullptr);
-    if (!m_box) return;
-    if (licence.rtf) {
-      if (!StreamRtf(m_box, shown)) Destroy();
-      return;
-    }
-    ::SendMessageW(m_box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    ::SetWindowTextW(m_box, Widen(shown).c_str());
-    // Text1's face, at its size.
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_FACE | CFM_SIZE;
-    format.yHeight = kText1FontSize * 20 / 100;  // twips
-    std::wcsncpy(format.szFaceName, kText1FontFace, LF_FACESIZE - 1);
-    ::SendMessageW(m_box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    if (licence.rightToLeft) {
-      ::SendMessageW(m_box, EM_SETSEL, 0, -1);
-      PARAFORMAT2 paragraph{};
-      paragraph.cbSize = sizeof paragraph;
-      paragraph.dwMask = PFM_RTLPARA | PFM_ALIGNMENT;
-      paragraph.wEffects = PFE_RTLPARA;
-      paragraph.wAlignment = PFA_RIGHT;
-      ::SendMessageW(m_box, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
-    }
+    if (m_box && !StreamRtf(m_box, shown)) Destroy();
   }
   ~HiddenLicence() { Destroy(); }
   HiddenLicence(const HiddenLicence&) = delete;
@@ -73,11 +47,6 @@ class HiddenLicence {
 
   HWND Handle() const { return m_box; }
   std::wstring Text() const { return BoxText(m_box); }
-  LONG Length() const {
-    GETTEXTLENGTHEX length{GTL_DEFAULT, 1200};
-    return static_cast<LONG>(
-        ::SendMessageW(m_box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
-  }
 
  private:
   void Destroy() {
@@ -136,78 +105,6 @@ Status WriteNewContent(const std::wstring& path, const std::string& bytes) {
   return {};
 }
 
-// A page's frame: the caption and the licence's file name at its top, its number at its foot.
-void DrawPageFrame(HDC printer, HFONT font, const RECT& text, int height, const std::wstring& top,
-                   const std::wstring& foot, bool rightToLeft) {
-  const HGDIOBJ old = ::SelectObject(printer, font);
-  const int margin = text.top;
-  RECT head = {text.left, margin / 3, text.right, margin};
-  ::DrawTextW(printer, top.c_str(), -1, &head,
-              (rightToLeft ? DT_RTLREADING | DT_RIGHT : DT_LEFT) | DT_SINGLELINE | DT_NOPREFIX);
-  RECT bottom = {text.left, height - margin * 2 / 3, text.right, height};
-  ::DrawTextW(printer, foot.c_str(), -1, &bottom, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-  ::SelectObject(printer, old);
-}
-
-// The pages of the hidden box on a printer, each in its frame.
-Status PrintPages(HDC printer, const HiddenLicence& box, const std::wstring& caption,
-                  const std::wstring& fileName, bool rightToLeft) {
-  const int dpiX = ::GetDeviceCaps(printer, LOGPIXELSX);
-  const int dpiY = ::GetDeviceCaps(printer, LOGPIXELSY);
-  const int width = ::GetDeviceCaps(printer, HORZRES);
-  const int height = ::GetDeviceCaps(printer, VERTRES);
-  const int marginX = ::MulDiv(kMarginInches100, dpiX, 100);
-  const int marginY = ::MulDiv(kMarginInches100, dpiY, 100);
-  const auto twipsX = [dpiX](int pixels) { return ::MulDiv(pixels, 1440, dpiX); };
-  const auto twipsY = [dpiY](int pixels) { return ::MulDiv(pixels, 1440, dpiY); };
-  FORMATRANGE range{};
-  range.hdc = range.hdcTarget = printer;
-  range.rcPage = {0, 0, twipsX(width), twipsY(height)};
-  const RECT text = {twipsX(marginX), twipsY(marginY), twipsX(width - marginX),
-                     twipsY(height - marginY)};
-  const LONG length = box.Length();
-  std::vector<LONG> starts;
-  for (LONG start = 0; start < length || starts.empty();) {
-    starts.push_back(start);
-    range.rc = text;
-    range.chrg = {start, -1};
-    const auto next = static_cast<LONG>(
-        ::SendMessageW(box.Handle(), EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range)));
-    if (next <= start) break;
-    start = next;
-  }
-  const UniqueFont font(::CreateFontW(-::MulDiv(9, dpiY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
-  std::wstring heading = caption;
-  heading += L"    ";
-  heading += fileName;
-  DOCINFOW document{};
-  document.cbSize = sizeof document;
-  document.lpszDocName = caption.c_str();
-  if (::StartDocW(printer, &document) <= 0) return LastError();
-  const int pages = static_cast<int>(starts.size());
-  for (int page = 0; page < pages; ++page) {
-    if (::StartPage(printer) <= 0) {
-      ::AbortDoc(printer);
-      return LastError();
-    }
-    DrawPageFrame(printer, font.get(), {marginX, marginY, width - marginX, height - marginY},
-                  height, heading, Widen(PageNumber(page + 1, pages)), rightToLeft);
-    range.rc = text;
-    range.chrg = {starts[page], -1};
-    ::SendMessageW(box.Handle(), EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
-    if (::EndPage(printer) <= 0) {
-      ::AbortDoc(printer);
-      return LastError();
-    }
-  }
-  ::SendMessageW(box.Handle(), EM_FORMATRANGE, FALSE, 0);  // frees what it kept of the layout
-  if (::EndDoc(printer) <= 0) return LastError();
-  return {};
-}
-
 }  // namespace
 
 void KeepACopy::AddToMenu(HWND window, const UiLanguage& language) {
@@ -260,11 +157,12 @@ Status KeepACopy::Print(HWND window, const LicenceView& view, const Licence& lic
   const HDC printer = print.hDC;
   Result<std::string> shown = ShownLicence(view, licence, platform);
   Status printed = shown.ok() ? Status{} : Status{shown.error()};
-  if (shown.ok()) {
-    const HiddenLicence box(window, licence, shown.value());
-    printed = box.Handle() ? PrintPages(printer, box, caption, Widen(CopyFileName(licence.path)),
-                                        licence.rightToLeft)
-                           : LastError();
+  const PageFrame frame{caption, Widen(CopyFileName(licence.path)), licence.rightToLeft};
+  if (shown.ok() && !licence.rtf) {
+    printed = PrintPlain(printer, Widen(shown.value()), frame);
+  } else if (shown.ok()) {
+    const HiddenLicence box(window, shown.value());
+    printed = box.Handle() ? PrintRich(printer, box.Handle(), frame) : LastError();
   }
   ::DeleteDC(printer);
   if (!printed.ok() && printed.error().action == Action::None) {
@@ -305,7 +203,7 @@ Status KeepACopy::Save(HWND window, const LicenceView& view, const Licence& lice
   if (licence.rtf && dialog.nFilterIndex == 1) {
     bytes = std::move(shown.value());
   } else if (licence.rtf) {
-    const HiddenLicence box(window, licence, shown.value());
+    const HiddenLicence box(window, shown.value());
     if (!box.Handle()) return WithAction(LastError(), Action::SaveCopy, Narrow(file));
     bytes = PlainCopy(Narrow(box.Text()));
   } else {

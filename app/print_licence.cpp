@@ -1,0 +1,183 @@
+#include "app/print_licence.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "app/form1_layout.h"
+#include "app/licence_view.h"
+#include "launcher/licence_copy.h"
+#include "launcher/line_breaks.h"
+#include "platform/error_win.h"
+#include "platform/text_win.h"
+#include "platform/unique_handle.h"
+
+namespace discgate {
+namespace {
+
+constexpr int kMarginInches100 = 75;  // around the text, inside the printable area
+// No printed line is measured further: wider than any line at the sizes text is printed in, and
+// a paragraph of megabytes is not measured whole for each of its lines.
+constexpr std::size_t kLongestLine = 512;
+
+// A page's printable area in the printer's pixels, and the text's part of it.
+struct Sheet {
+  int dpiX;
+  int dpiY;
+  int width;
+  int height;
+  RECT text;
+};
+
+Sheet SheetOf(HDC printer) {
+  Sheet sheet{::GetDeviceCaps(printer, LOGPIXELSX),
+              ::GetDeviceCaps(printer, LOGPIXELSY),
+              ::GetDeviceCaps(printer, HORZRES),
+              ::GetDeviceCaps(printer, VERTRES),
+              {}};
+  const int marginX = ::MulDiv(kMarginInches100, sheet.dpiX, 100);
+  const int marginY = ::MulDiv(kMarginInches100, sheet.dpiY, 100);
+  sheet.text = {marginX, marginY, sheet.width - marginX, sheet.height - marginY};
+  return sheet;
+}
+
+UniqueFont PrinterFont(const Sheet& sheet, int hundredthsOfAPoint, const wchar_t* face) {
+  return UniqueFont(::CreateFontW(-::MulDiv(hundredthsOfAPoint, sheet.dpiY, 7200), 0, 0, 0,
+                                  FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+void DrawFrame(HDC printer, HFONT font, const Sheet& sheet, const std::wstring& heading,
+               const std::wstring& foot, bool rightToLeft) {
+  const HGDIOBJ old = ::SelectObject(printer, font);
+  const int margin = sheet.text.top;
+  RECT head = {sheet.text.left, margin / 3, sheet.text.right, margin};
+  ::DrawTextW(printer, heading.c_str(), -1, &head,
+              (rightToLeft ? DT_RTLREADING | DT_RIGHT : DT_LEFT) | DT_SINGLELINE | DT_NOPREFIX);
+  RECT bottom = {sheet.text.left, sheet.height - margin * 2 / 3, sheet.text.right, sheet.height};
+  ::DrawTextW(printer, foot.c_str(), -1, &bottom, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+  ::SelectObject(printer, old);
+}
+
+// One print job: each page in its frame, with its part of the licence drawn by `drawBody(page)`.
+template <typename DrawBody>
+Status PrintJob(HDC printer, const Sheet& sheet, const PageFrame& frame, int pages,
+                DrawBody drawBody) {
+  const UniqueFont font = PrinterFont(sheet, 900, L"Arial");
+  const std::wstring heading = frame.caption + L"    " + frame.fileName;
+  DOCINFOW document{};
+  document.cbSize = sizeof document;
+  document.lpszDocName = frame.caption.c_str();
+  if (::StartDocW(printer, &document) <= 0) return LastError();
+  for (int page = 0; page < pages; ++page) {
+    if (::StartPage(printer) <= 0) {
+      ::AbortDoc(printer);
+      return LastError();
+    }
+    DrawFrame(printer, font.get(), sheet, heading, Widen(PageNumber(page + 1, pages)),
+              frame.rightToLeft);
+    drawBody(page);
+    if (::EndPage(printer) <= 0) {
+      ::AbortDoc(printer);
+      return LastError();
+    }
+  }
+  if (::EndDoc(printer) <= 0) return LastError();
+  return {};
+}
+
+// A tab is four spaces on paper: a printer font draws it as a box, or not at all.
+std::wstring WithoutTabs(const std::wstring& text) {
+  std::wstring spaced;
+  spaced.reserve(text.size());
+  for (const wchar_t unit : text) {
+    if (unit == L'\t') {
+      spaced.append(4, L' ');
+    } else {
+      spaced += unit;
+    }
+  }
+  return spaced;
+}
+
+}  // namespace
+
+Status PrintPlain(HDC printer, const std::wstring& shown, const PageFrame& frame) {
+  const Sheet sheet = SheetOf(printer);
+  const UniqueFont font = PrinterFont(sheet, kText1FontSize, kText1FontFace);
+  const std::wstring text = WithoutTabs(shown);
+  const auto width = static_cast<int>(sheet.text.right - sheet.text.left);
+  HGDIOBJ old = ::SelectObject(printer, font.get());
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(printer, &metrics);
+  const int lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
+  const std::vector<TextLine> lines = BreakLines(std::wstring_view(text), [&](std::size_t start,
+                                                                              std::size_t count) {
+    INT fit = 0;
+    SIZE size{};
+    const auto probe = static_cast<int>(std::min(count, kLongestLine));
+    return ::GetTextExtentExPointW(printer, text.data() + start, probe, width, &fit, nullptr, &size)
+               ? static_cast<std::size_t>(fit)
+               : std::size_t{0};
+  });
+  ::SelectObject(printer, old);
+  const auto perPage = static_cast<std::size_t>(
+      std::max<LONG>(1, (sheet.text.bottom - sheet.text.top) / lineHeight));
+  const auto pages = static_cast<int>((lines.size() + perPage - 1) / perPage);
+  const UINT alignment = frame.rightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
+  return PrintJob(printer, sheet, frame, pages, [&](int page) {
+    // Selected again on each page: a page's start may reset what the printer's DC holds.
+    old = ::SelectObject(printer, font.get());
+    const std::size_t first = static_cast<std::size_t>(page) * perPage;
+    for (std::size_t each = first; each < std::min(lines.size(), first + perPage); ++each) {
+      const LONG top = sheet.text.top + static_cast<LONG>(each - first) * lineHeight;
+      RECT line = {sheet.text.left, top, sheet.text.right, top + lineHeight};
+      ::DrawTextW(printer, text.data() + lines[each].start, static_cast<int>(lines[each].length),
+                  &line, alignment | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
+    ::SelectObject(printer, old);
+  });
+}
+
+Status PrintRich(HDC printer, HWND box, const PageFrame& frame) {
+  const Sheet sheet = SheetOf(printer);
+  const auto twipsX = [&sheet](LONG pixels) { return ::MulDiv(pixels, 1440, sheet.dpiX); };
+  const auto twipsY = [&sheet](LONG pixels) { return ::MulDiv(pixels, 1440, sheet.dpiY); };
+  FORMATRANGE range{};
+  range.hdc = range.hdcTarget = printer;
+  range.rcPage = {0, 0, twipsX(sheet.width), twipsY(sheet.height)};
+  const RECT text = {twipsX(sheet.text.left), twipsY(sheet.text.top), twipsX(sheet.text.right),
+                     twipsY(sheet.text.bottom)};
+  GETTEXTLENGTHEX measure{GTL_DEFAULT, 1200};
+  const auto length = static_cast<LONG>(
+      ::SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0));
+  std::vector<LONG> starts;
+  for (LONG start = 0; start < length || starts.empty();) {
+    starts.push_back(start);
+    range.rc = text;
+    range.chrg = {start, -1};
+    const auto next = static_cast<LONG>(
+        ::SendMessageW(box, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&range)));
+    if (next <= start) {
+      if (start == 0 && length > 0) {
+        ::SendMessageW(box, EM_FORMATRANGE, FALSE, 0);
+        return PrintPlain(printer, BoxText(box), frame);
+      }
+      break;
+    }
+    start = next;
+  }
+  const Status printed =
+      PrintJob(printer, sheet, frame, static_cast<int>(starts.size()), [&](int page) {
+        range.rc = text;
+        range.chrg = {starts[static_cast<std::size_t>(page)], -1};
+        ::SendMessageW(box, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+      });
+  ::SendMessageW(box, EM_FORMATRANGE, FALSE, 0);  // frees what it kept of the layout
+  return printed;
+}
+
+}  // namespace discgate

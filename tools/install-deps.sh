@@ -18,6 +18,8 @@ packages=(
   python3-pytest pyflakes3
   # Chinese, Japanese, Korean, Arabic and Hebrew letters for the window's texts under Wine.
   fonts-droid-fallback fonts-dejavu-core
+  # Reads back the text of the pages printed under Wine.
+  ghostscript
 )
 
 check=false

@@ -11,6 +11,7 @@
 #include <richedit.h>
 #include <psapi.h>
 #include <tlhelp32.h>
+#include <winspool.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +22,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/e2e/utf8.h"
+#include "tests/e2e/records.h"
 
 namespace {
 
@@ -553,6 +554,53 @@ int Written(const wchar_t* path, int milliseconds) {
   }
 }
 
+// The tests' printer: Wine's PostScript driver, described by PPD, with its pages going to the
+// Linux file PAGES. Both kinds of program find it: the driver is added for each environment.
+constexpr wchar_t kTestPrinter[] = L"Pages";
+
+int AddTestPrinter(const wchar_t* ppd, const wchar_t* pages) {
+  const wchar_t* name = std::wcsrchr(ppd, L'\\') ? std::wcsrchr(ppd, L'\\') + 1 : ppd;
+  for (const wchar_t* environment : {L"Windows x64", L"Windows NT x86"}) {
+    wchar_t folder[MAX_PATH] = {};
+    DWORD needed = 0;
+    if (!GetPrinterDriverDirectoryW(nullptr, const_cast<wchar_t*>(environment), 1,
+                                    reinterpret_cast<BYTE*>(folder), sizeof folder, &needed) ||
+        !CopyFileW(ppd, (std::wstring(folder) + L"\\" + name).c_str(), FALSE)) {
+      return 2;
+    }
+    DRIVER_INFO_3W driver{};
+    driver.cVersion = 3;
+    driver.pName = const_cast<wchar_t*>(L"Wine PostScript Driver");
+    driver.pEnvironment = const_cast<wchar_t*>(environment);
+    driver.pDriverPath = const_cast<wchar_t*>(L"wineps.drv");
+    driver.pConfigFile = driver.pDriverPath;
+    driver.pDataFile = const_cast<wchar_t*>(name);
+    if (!AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES)) {
+      return 3;
+    }
+  }
+  PRINTER_INFO_2W printer{};
+  printer.pPrinterName = const_cast<wchar_t*>(kTestPrinter);
+  printer.pPortName = const_cast<wchar_t*>(pages);
+  printer.pDriverName = const_cast<wchar_t*>(L"Wine PostScript Driver");
+  printer.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
+  printer.pDatatype = const_cast<wchar_t*>(L"RAW");
+  printer.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+  HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&printer));
+  if (!added) return 4;
+  ClosePrinter(added);
+  return SetDefaultPrinterW(kTestPrinter) ? 0 : 5;
+}
+
+int DeleteTestPrinter() {
+  HANDLE printer = nullptr;
+  PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+  if (!OpenPrinterW(const_cast<wchar_t*>(kTestPrinter), &printer, &access)) return 1;
+  const bool deleted = DeletePrinter(printer);
+  ClosePrinter(printer);
+  return deleted ? 0 : 2;
+}
+
 // Each window that stayed, on the error stream: whose it is, and whether that process has ended.
 void SayWhoStayed(const wchar_t* title) {
   for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
@@ -560,11 +608,14 @@ void SayWhoStayed(const wchar_t* title) {
     const DWORD thread = GetWindowThreadProcessId(each, &pid);
     DWORD exitCode = 0;
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
-    const bool ended = process && GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE;
+    const bool ended =
+        process && GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE;
     if (process) CloseHandle(process);
     std::fprintf(stderr, "stayed: window %p of process %lu thread %lu, %s, %s\n",
                  static_cast<void*>(each), pid, thread, IsWindowVisible(each) ? "shown" : "hidden",
-                 !process ? "no such process" : ended ? "which has ended" : "which is running");
+                 !process ? "no such process"
+                 : ended  ? "which has ended"
+                          : "which is running");
   }
 }
 
@@ -635,6 +686,11 @@ constexpr Verb kVerbs[] = {
      [](wchar_t** a, int) { return WaitFor(nullptr, a[0], Number(a[1])) ? 0 : 1; }},
     {L"written", "FILE MS", "exit 0 once FILE exists and no program holds it open", 2, 2,
      [](wchar_t** a, int) { return Written(a[0], Number(a[1])); }},
+    {L"printer", "PPD PAGES",
+     "adds the tests' printer, the default, which prints to Linux file PAGES", 2, 2,
+     [](wchar_t** a, int) { return AddTestPrinter(a[0], a[1]); }},
+    {L"noprinter", "", "deletes the tests' printer", 0, 0,
+     [](wchar_t**, int) { return DeleteTestPrinter(); }},
     {L"gone", "TITLE MS", "exit 0 once no such window exists", 2, 2,
      [](wchar_t** a, int) { return Gone(a[0], Number(a[1])); }},
     {L"dump", "TITLE", "the window and each child: class, id, styles, rectangles, text", 1, 1,
@@ -721,6 +777,11 @@ constexpr Verb kVerbs[] = {
      }},
     {L"menukey", "TITLE LETTER", "opens the system menu with Alt+Space, then presses LETTER", 2, 2,
      [](wchar_t** a, int) { return SystemMenuKey(Required(a[0]), a[1][0]); }},
+    {L"ok", "MS", "presses OK in the dialog that comes within MS ms", 1, 1,
+     [](wchar_t** a, int) {
+       HWND dialog = WaitFor(L"#32770", nullptr, Number(a[0]));
+       return dialog && PostMessageW(dialog, WM_COMMAND, IDOK, 0) ? 0 : 1;
+     }},
     {L"saveas", "MS PATH", "answers the Save dialog that comes within MS ms with PATH", 2, 2,
      [](wchar_t** a, int) { return SaveAs(Number(a[0]), a[1]); }},
     {L"bold", "TITLE ID FROM TO",

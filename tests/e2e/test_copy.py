@@ -1,9 +1,33 @@
 """Keeping a copy of the licence: the window menu's Print and Save a copy, and Ctrl+P, Ctrl+S."""
+import re
+import subprocess
+import time
+from pathlib import Path
+
 from disccase import SAMPLE_LICENCE, DiscCase
-from observer_client import WINDOW, parse_report
+from observer_client import TITLE, WINDOW, parse_report
 from wineprefix import windows_path
 
 PLAIN_COPY = b"\xef\xbb\xbf" + SAMPLE_LICENCE.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+PPD = Path(__file__).with_name("pages.ppd")
+
+
+def printed_pages(pages, timeout=30):
+    """The lines on each page that Wine's PostScript driver wrote, once the driver's last line is
+    there. Ghostscript reads the text off the pages in one run; each page ends at its number."""
+    deadline = time.monotonic() + timeout
+    while not (pages.exists() and pages.read_bytes().endswith(b"%%EOF\n")):
+        assert time.monotonic() < deadline, "no pages were printed"
+        time.sleep(0.1)
+    text = subprocess.run(["gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=txtwrite",
+                           "-sOutputFile=-", str(pages)], capture_output=True, check=True,
+                          timeout=60).stdout.decode("utf-8").replace("\xa0", " ")
+    printed = [[]]
+    for line in filter(None, (line.strip() for line in text.splitlines())):
+        printed[-1].append(line)
+        if re.fullmatch(r"\d+ / \d+", line):
+            printed.append([])
+    return printed[:-1]
 
 
 class TestKeepACopy(DiscCase):
@@ -33,6 +57,27 @@ class TestKeepACopy(DiscCase):
         assert self.save_through(("ctrlkeys", "S"), self.root / "copy.txt") == PLAIN_COPY
         self.observer.inspect("key", WINDOW, "a")
         assert self.save_through(("ctrlkeys", "S"), self.root / "typed.txt") == PLAIN_COPY
+        assert self.decline(process) == 1
+
+    def test_printing_puts_the_whole_licence_on_numbered_pages(self):
+        pages = self.root / "pages.ps"
+        clauses = [f"Clause {number} of the agreement." for number in range(1, 121)]
+        process = self.start_and_wait(self.make_disc(licence="\r\n".join(clauses).encode()))
+        assert self.observer.inspect("printer", windows_path(PPD), pages)[0] == 0, "no printer"
+        try:
+            self.observer.inspect("ctrlkeys", WINDOW, "P")
+            assert self.observer.inspect("ok", 20000)[0] == 0, "no Print dialog"
+            printed = printed_pages(pages)
+        finally:
+            self.observer.inspect("noprinter")
+        assert len(printed) >= 2
+        on_pages = []
+        for number, lines in enumerate(printed, 1):
+            assert re.fullmatch(re.escape(TITLE) + r" +License\.txt", lines[0]), lines[0]
+            assert lines[-1] == f"{number} / {len(printed)}"
+            on_pages += lines[1:-1]
+        assert on_pages == clauses
+        assert process.poll() is None
         assert self.decline(process) == 1
 
     def test_printing_without_a_printer_is_reported_and_the_agreement_still_waits(self):

@@ -601,6 +601,21 @@ int DeleteTestPrinter() {
   return deleted ? 0 : 2;
 }
 
+// Ends the program of a window as TerminateProcess does, and waits until it has ended: Wine's
+// server then takes its windows away itself, where a signal from Linux leaves that to the server
+// finding the process gone.
+int End(HWND window, int milliseconds) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+  if (!process) return 2;
+  const bool ended =
+      TerminateProcess(process, 9) &&
+      WaitForSingleObject(process, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended ? 0 : 1;
+}
+
 // Each window that stayed, on the error stream: whose it is, and whether that process has ended.
 void SayWhoStayed(const wchar_t* title) {
   for (HWND each = nullptr; (each = NextTop(each, title)) != nullptr;) {
@@ -691,6 +706,8 @@ constexpr Verb kVerbs[] = {
      [](wchar_t** a, int) { return AddTestPrinter(a[0], a[1]); }},
     {L"noprinter", "", "deletes the tests' printer", 0, 0,
      [](wchar_t**, int) { return DeleteTestPrinter(); }},
+    {L"end", "TITLE MS", "ends the window's program at once (TerminateProcess) and waits for it", 2,
+     2, [](wchar_t** a, int) { return End(Required(a[0]), Number(a[1])); }},
     {L"gone", "TITLE MS", "exit 0 once no such window exists", 2, 2,
      [](wchar_t** a, int) { return Gone(a[0], Number(a[1])); }},
     {L"dump", "TITLE", "the window and each child: class, id, styles, rectangles, text", 1, 1,

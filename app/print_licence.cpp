@@ -105,24 +105,25 @@ std::wstring WithoutTabs(const std::wstring& text) {
 
 }  // namespace
 
-Status PrintPlain(HDC printer, const std::wstring& shown, const PageFrame& frame) {
+Status PrintPlain(HDC printer, const std::wstring& text, const PageFrame& frame) {
   const Sheet sheet = SheetOf(printer);
   const UniqueFont font = PrinterFont(sheet, kText1FontSize, kText1FontFace);
-  const std::wstring text = WithoutTabs(shown);
+  const std::wstring spaced = WithoutTabs(text);
   const auto width = static_cast<int>(sheet.text.right - sheet.text.left);
   HGDIOBJ old = ::SelectObject(printer, font.get());
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(printer, &metrics);
   const int lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
-  const std::vector<TextLine> lines = BreakLines(std::wstring_view(text), [&](std::size_t start,
-                                                                              std::size_t count) {
-    INT fit = 0;
-    SIZE size{};
-    const auto probe = static_cast<int>(std::min(count, kLongestLine));
-    return ::GetTextExtentExPointW(printer, text.data() + start, probe, width, &fit, nullptr, &size)
-               ? static_cast<std::size_t>(fit)
-               : std::size_t{0};
-  });
+  const std::vector<TextLine> lines =
+      BreakLines(std::wstring_view(spaced), [&](std::size_t start, std::size_t count) {
+        INT fit = 0;
+        SIZE size{};
+        const auto probe = static_cast<int>(std::min(count, kLongestLine));
+        return ::GetTextExtentExPointW(printer, spaced.data() + start, probe, width, &fit, nullptr,
+                                       &size)
+                   ? static_cast<std::size_t>(fit)
+                   : std::size_t{0};
+      });
   ::SelectObject(printer, old);
   const auto perPage = static_cast<std::size_t>(
       std::max<LONG>(1, (sheet.text.bottom - sheet.text.top) / lineHeight));
@@ -135,7 +136,7 @@ Status PrintPlain(HDC printer, const std::wstring& shown, const PageFrame& frame
     for (std::size_t each = first; each < std::min(lines.size(), first + perPage); ++each) {
       const LONG top = sheet.text.top + static_cast<LONG>(each - first) * lineHeight;
       RECT line = {sheet.text.left, top, sheet.text.right, top + lineHeight};
-      ::DrawTextW(printer, text.data() + lines[each].start, static_cast<int>(lines[each].length),
+      ::DrawTextW(printer, spaced.data() + lines[each].start, static_cast<int>(lines[each].length),
                   &line, alignment | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     }
     ::SelectObject(printer, old);
@@ -170,12 +171,11 @@ Status PrintRich(HDC printer, HWND box, const PageFrame& frame) {
     }
     start = next;
   }
-  const Status printed =
-      PrintJob(printer, sheet, frame, static_cast<int>(starts.size()), [&](int page) {
-        range.rc = text;
-        range.chrg = {starts[static_cast<std::size_t>(page)], -1};
-        ::SendMessageW(box, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
-      });
+  Status printed = PrintJob(printer, sheet, frame, static_cast<int>(starts.size()), [&](int page) {
+    range.rc = text;
+    range.chrg = {starts[static_cast<std::size_t>(page)], -1};
+    ::SendMessageW(box, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+  });
   ::SendMessageW(box, EM_FORMATRANGE, FALSE, 0);  // frees what it kept of the layout
   return printed;
 }

@@ -13,6 +13,40 @@ struct TextLine {
   std::size_t length;
 };
 
+namespace line_breaks {
+
+template <typename Char>
+bool IsSpace(Char unit) {
+  return unit == Char(' ') || unit == Char('\t');
+}
+
+// The end of the paragraph that starts at `start`: the next line break, or the text's end.
+template <typename Char>
+std::size_t ParagraphEnd(std::basic_string_view<Char> text, std::size_t start) {
+  std::size_t end = start;
+  while (end < text.size() && text[end] != Char('\r') && text[end] != Char('\n')) ++end;
+  return end;
+}
+
+// Where the line that starts at `line` ends, when `fit` units of its paragraph fit.
+template <typename Char>
+std::size_t Cut(std::basic_string_view<Char> text, std::size_t line, std::size_t end,
+                std::size_t fit) {
+  const std::size_t cut = line + fit;
+  if (cut >= end) return end;
+  std::size_t space = cut;
+  while (space > line && !IsSpace(text[space])) --space;
+  if (space > line || IsSpace(text[line])) return space;
+  // At least one unit, so that the paragraph ends.
+  const std::size_t inWord = std::max(cut, line + 1);
+  const bool lowSurrogate = inWord < end && text[inWord] >= 0xDC00 && text[inWord] <= 0xDFFF;
+  if (!lowSurrogate) return inWord;
+  // The pair goes to the next line, or stays whole on this one when it starts it.
+  return inWord - 1 > line ? inWord - 1 : inWord + 1;
+}
+
+}  // namespace line_breaks
+
 // Plain text broken into lines for a page: at its own line breaks (CR LF, LF or CR), and where a
 // paragraph is wider than the page, after the last space that fits, or, in a word wider than
 // the page, after the last unit that fits, never between the two halves of a surrogate pair.
@@ -21,44 +55,24 @@ struct TextLine {
 // indent is kept. A last line break does not start an empty line.
 template <typename Char, typename Fitting>
 std::vector<TextLine> BreakLines(std::basic_string_view<Char> text, Fitting fitting) {
-  const auto isSpace = [](Char unit) { return unit == Char(' ') || unit == Char('\t'); };
-  const auto isLowSurrogate = [](Char unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+  using line_breaks::IsSpace;
   std::vector<TextLine> lines;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t end = start;
-    while (end < text.size() && text[end] != Char('\r') && text[end] != Char('\n')) ++end;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = line_breaks::ParagraphEnd(text, start);
     std::size_t line = start;
     do {
       const std::size_t fit = std::min<std::size_t>(fitting(line, end - line), end - line);
-      std::size_t cut = line + fit;
-      if (cut < end) {
-        std::size_t space = cut;
-        while (space > line && !isSpace(text[space])) --space;
-        if (space > line || isSpace(text[line])) {
-          cut = space;
-        } else {
-          cut = std::max(cut, line + 1);  // at least one unit, so that the paragraph ends
-          if (cut < end && isLowSurrogate(text[cut])) {
-            // The pair goes to the next line, or stays whole on this one when it starts it.
-            if (cut - 1 > line) {
-              --cut;
-            } else {
-              ++cut;
-            }
-          }
-        }
-      }
+      const std::size_t cut = line_breaks::Cut(text, line, end, fit);
       std::size_t length = cut - line;
-      while (length > 0 && isSpace(text[line + length - 1])) --length;
+      while (length > 0 && IsSpace(text[line + length - 1])) --length;
       lines.push_back({line, length});
       line = cut;
-      while (line < end && isSpace(text[line])) ++line;
+      while (line < end && IsSpace(text[line])) ++line;
     } while (line < end);
     if (end == text.size()) break;
-    start =
-        end +
-        (text[end] == Char('\r') && end + 1 < text.size() && text[end + 1] == Char('\n') ? 2 : 1);
+    const bool crLf =
+        text[end] == Char('\r') && end + 1 < text.size() && text[end + 1] == Char('\n');
+    start = end + (crLf ? 2 : 1);
     if (start == text.size()) break;
   }
   return lines;

@@ -1,6 +1,7 @@
 // Plain text broken into printed lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,11 +13,12 @@ namespace {
 
 // Each unit one wide, on a line `width` wide.
 std::vector<std::u16string> Lines(std::u16string_view text, std::size_t width) {
-  std::vector<std::u16string> lines;
-  for (const TextLine& line : BreakLines(
-           text, [width](std::size_t, std::size_t count) { return std::min(count, width); })) {
-    lines.emplace_back(text.substr(line.start, line.length));
-  }
+  const std::vector<TextLine> breaks =
+      BreakLines(text, [width](std::size_t, std::size_t count) { return std::min(count, width); });
+  std::vector<std::u16string> lines(breaks.size());
+  std::transform(breaks.begin(), breaks.end(), lines.begin(), [text](const TextLine& line) {
+    return std::u16string(text.substr(line.start, line.length));
+  });
   return lines;
 }
 

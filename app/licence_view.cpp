@@ -34,14 +34,14 @@ void KeepingPlace(HWND box, bool rich, Change change) {
   ::SendMessageW(box, EM_LINESCROLL, 0, lineNow - firstNow);
 }
 
+}  // namespace
+
 UniqueFont Text1Font(int dpi, int percent) {
   const int size = ZoomedFontSize(kText1FontSize, percent);
   return UniqueFont(::CreateFontW(-FontPixelHeight(size, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                                   FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kText1FontFace));
 }
-
-}  // namespace
 
 Status LicenceView::Create(HWND parent, HINSTANCE instance, const Licence& licence, DWORD exStyle,
                            int dpi) {

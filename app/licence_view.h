@@ -14,6 +14,9 @@ namespace discgate {
 // The whole text of a text box or a rich-edit control.
 std::wstring BoxText(HWND box);
 
+// Text1's font at a DPI (a screen's or a printer's) and a zoom.
+UniqueFont Text1Font(int dpi, int percent);
+
 // Text1, the box the licence is read in: a plain text box, or a rich-edit control for a licence
 // kept as RTF. It is made, filled and zoomed here, in whichever kind, and keeps the reader's
 // place whenever its text is laid out anew.

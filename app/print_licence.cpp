@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/form1_layout.h"
 #include "app/licence_view.h"
+#include "app/twips.h"
 #include "launcher/licence_copy.h"
 #include "launcher/line_breaks.h"
 #include "platform/error_win.h"
@@ -43,13 +43,6 @@ Sheet SheetOf(HDC printer) {
   return sheet;
 }
 
-UniqueFont PrinterFont(const Sheet& sheet, int hundredthsOfAPoint, const wchar_t* face) {
-  return UniqueFont(::CreateFontW(-::MulDiv(hundredthsOfAPoint, sheet.dpiY, 7200), 0, 0, 0,
-                                  FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
 void DrawFrame(HDC printer, HFONT font, const Sheet& sheet, const std::wstring& heading,
                const std::wstring& foot, bool rightToLeft) {
   const HGDIOBJ old = ::SelectObject(printer, font);
@@ -66,7 +59,10 @@ void DrawFrame(HDC printer, HFONT font, const Sheet& sheet, const std::wstring& 
 template <typename DrawBody>
 Status PrintJob(HDC printer, const Sheet& sheet, const PageFrame& frame, int pages,
                 DrawBody drawBody) {
-  const UniqueFont font = PrinterFont(sheet, 900, L"Arial");
+  const UniqueFont font(::CreateFontW(-FontPixelHeight(900, sheet.dpiY), 0, 0, 0, FW_NORMAL, FALSE,
+                                      FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
   const std::wstring heading = frame.caption + L"    " + frame.fileName;
   DOCINFOW document{};
   document.cbSize = sizeof document;
@@ -107,7 +103,7 @@ std::wstring WithoutTabs(const std::wstring& text) {
 
 Status PrintPlain(HDC printer, const std::wstring& text, const PageFrame& frame) {
   const Sheet sheet = SheetOf(printer);
-  const UniqueFont font = PrinterFont(sheet, kText1FontSize, kText1FontFace);
+  const UniqueFont font = Text1Font(sheet.dpiY, 100);  // as designed, unzoomed
   const std::wstring spaced = WithoutTabs(text);
   const auto width = static_cast<int>(sheet.text.right - sheet.text.left);
   HGDIOBJ old = ::SelectObject(printer, font.get());

@@ -5,7 +5,9 @@
 // a whole symbol demangler: about a sixth of the program's size. This one replaces it.
 #include <windows.h>
 
+#include <exception>
 #include <iterator>
+#include <new>
 #include <string_view>
 
 #include "app/error_report.h"
@@ -44,3 +46,30 @@ void __verbose_terminate_handler() {
 }
 
 }  // namespace __gnu_cxx
+
+// The standard library reports a broken precondition (an index out of range, a length beyond
+// max_size) by throwing a logic_error, whose message string drags about 70 KB of a second string
+// implementation into the program. Nothing here catches such an error: it ends the program
+// through the handler above, as an uncaught one would. Running out of memory still throws
+// bad_alloc, which every caller reports.
+namespace std {
+
+// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl58-cpp)
+void __throw_bad_alloc() { throw bad_alloc(); }
+void __throw_bad_array_new_length() { throw bad_array_new_length(); }
+void __throw_bad_cast() { terminate(); }
+void __throw_bad_typeid() { terminate(); }
+void __throw_bad_exception() { terminate(); }
+void __throw_logic_error(const char* /*what*/) { terminate(); }
+void __throw_domain_error(const char* /*what*/) { terminate(); }
+void __throw_invalid_argument(const char* /*what*/) { terminate(); }
+void __throw_length_error(const char* /*what*/) { terminate(); }
+void __throw_out_of_range(const char* /*what*/) { terminate(); }
+void __throw_out_of_range_fmt(const char* /*format*/, ...) { terminate(); }
+void __throw_runtime_error(const char* /*what*/) { terminate(); }
+void __throw_range_error(const char* /*what*/) { terminate(); }
+void __throw_overflow_error(const char* /*what*/) { terminate(); }
+void __throw_underflow_error(const char* /*what*/) { terminate(); }
+// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl58-cpp)
+
+}  // namespace std

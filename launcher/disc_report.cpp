@@ -10,7 +10,6 @@
 #include "launcher/selection.h"
 
 namespace discgate {
-namespace {
 
 std::string Printable(std::string_view name) {
   constexpr char kHex[] = "0123456789ABCDEF";
@@ -27,6 +26,8 @@ std::string Printable(std::string_view name) {
   }
   return out;
 }
+
+namespace {
 
 // Why a name that looks like a start page or the splash program is never started; nothing for a
 // name that starts when it comes first, or that looks like neither.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -18,6 +19,9 @@ namespace discgate {
 //
 // `names` are the files at the disc's root in the order the disc lists them; the licences are
 // read through `platform` from `folder`.
+// A name as a report line shows it: a control character as \xNN.
+std::string Printable(std::string_view name);
+
 std::vector<std::string> DiscReport(Platform& platform, const std::string& folder,
                                     const std::vector<std::string>& names);
 

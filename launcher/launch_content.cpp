@@ -2,7 +2,6 @@
 
 #include "launcher/browser.h"
 #include "launcher/paths.h"
-#include "launcher/selection.h"
 
 namespace discgate {
 
@@ -12,9 +11,12 @@ Status LaunchContent(Platform& platform, const std::string& folder) {
 
   const std::optional<ContentChoice> choice = ChooseContent(names.value());
   if (!choice) return {};
+  return Launch(platform, folder, *choice);
+}
 
-  const std::string path = JoinPath(folder, choice->name);
-  if (choice->kind == ContentKind::IndexPage) return OpenInBrowser(platform, path, folder);
+Status Launch(Platform& platform, const std::string& folder, const ContentChoice& choice) {
+  const std::string path = JoinPath(folder, choice.name);
+  if (choice.kind == ContentKind::IndexPage) return OpenInBrowser(platform, path, folder);
 
   Status started = platform.ShellOpen(path, folder);
   if (!started.ok()) return WithAction(started.error(), Action::Start, path);

@@ -4,6 +4,7 @@
 #include "launcher/licence_text.h"
 #include "launcher/paths.h"
 #include "launcher/rtf_filter.h"
+#include "launcher/seal.h"
 
 namespace discgate {
 namespace {
@@ -41,24 +42,40 @@ std::string RtfName(const std::string& textName) {
   return textName.substr(0, textName.size() - 4) + ".rtf";
 }
 
+// A reading that ends the search: the file is there, or a sealed disc lists it.
+bool There(const Attempt& attempt) {
+  return attempt.bytes.ok() || !IsMissing(attempt.bytes.error()) ||
+         attempt.bytes.error().action != Action::None;
+}
+
 // The file from the current directory or, when it is not there, from beside the program, so a
 // launcher started from a shortcut or another directory still finds it; in each place the plain
 // text first, then RTF. A file that is there but cannot be read ends the search: no other
 // licence may stand in for it.
+// A sealed disc's licence comes only from beside the program, and only by a name the seal lists:
+// a file the seal lists ends the search even when it cannot be read or is not there.
 Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
-                           const std::string& programFolder) {
-  const auto read = [&platform](const std::string& path, bool rtf) {
-    return Attempt{path, rtf, platform.ReadWholeFile(path, kMaxLicenceBytes)};
-  };
-  const auto there = [](const Attempt& attempt) {
-    return attempt.bytes.ok() || !IsMissing(attempt.bytes.error());
+                           const std::string& programFolder, const Seal* seal) {
+  const auto read = [&](const std::string& path, bool rtf) {
+    if (!seal) return Attempt{path, rtf, platform.ReadWholeFile(path, kMaxLicenceBytes)};
+    const std::string name = rtf ? RtfName(fileName) : fileName;
+    if (!seal->Find(name)) return Attempt{path, rtf, Error{kErrorFileNotFound, {}, {}, {}}};
+    Result<std::string> bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
+    if (!bytes.ok() && bytes.error().code != kErrorFileTooLarge) {
+      bytes = SealedFileNotRead(bytes.error(), path);
+    } else if (bytes.ok() && Sha256(bytes.value()) != *seal->Find(name)) {
+      bytes = SealedFileChanged(path);
+    }
+    return Attempt{path, rtf, std::move(bytes)};
   };
   Attempt attempt;
-  for (const std::string& path : {fileName, JoinPath(programFolder, fileName)}) {
+  const std::string besideProgram = JoinPath(programFolder, fileName);
+  for (const std::string& path : {fileName, besideProgram}) {
+    if (seal && path != besideProgram) continue;
     attempt = read(path, false);
-    if (there(attempt)) return attempt;
+    if (There(attempt)) return attempt;
     Attempt rich = read(RtfName(path), true);
-    if (there(rich)) return rich;
+    if (There(rich)) return rich;
   }
   // A licence that is nowhere is named by its plain-text name.
   return attempt;
@@ -78,19 +95,19 @@ Result<std::string> ShownText(Platform& platform, const std::string& path, bool 
 }
 
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
-                            const std::vector<std::string>& languages) {
+                            const std::vector<std::string>& languages, const Seal* seal) {
   const std::vector<LicenceCandidate> candidates = LicenceCandidates(languages);
   Attempt attempt;
   Attempt missing;       // the licence that is nowhere, which a failure names
   std::string language;  // the tag of the file read; empty for License.txt
   bool notice = false;
-  const auto found = [&attempt] { return attempt.bytes.ok() || !IsMissing(attempt.bytes.error()); };
+  const auto found = [&attempt] { return There(attempt); };
   for (const bool notices : {false, true}) {
     for (const LicenceCandidate& candidate : candidates) {
       const std::string name =
           notices ? "Notice" + candidate.fileName.substr(std::string_view("License").size())
                   : candidate.fileName;
-      attempt = ReadFromFirstPlace(platform, name, programFolder);
+      attempt = ReadFromFirstPlace(platform, name, programFolder, seal);
       language = candidate.language;
       notice = notices;
       if (found()) break;
@@ -101,6 +118,7 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
   if (!found()) attempt = missing;
   if (!attempt.bytes.ok()) {
     const Error& error = attempt.bytes.error();
+    if (error.action != Action::None) return error;  // a sealed file, as the seal judged it
     return WithAction(error,
                       error.code == kErrorFileTooLarge ? Action::ShowLicence : Action::ReadLicence,
                       attempt.path);
@@ -113,7 +131,8 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
                  &LanguageOfLicence(language),
                  attempt.path,
                  Sha256(attempt.bytes.value()),
-                 notice};
+                 notice,
+                 {}};
 }
 
 }  // namespace discgate

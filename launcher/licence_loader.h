@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "platform/platform.h"
 
 namespace discgate {
+
+class Seal;
 
 // Far beyond any real licence; a text box given more takes minutes to lay it out.
 inline constexpr std::uint64_t kMaxLicenceBytes = std::uint64_t{16} << 20;
@@ -25,6 +28,9 @@ struct Licence {
   Sha256Digest digest{};  // of the file's bytes, to know them again for a copy
   // A notice (Notice.txt and the like, on a disc with no licence file): read, not agreed to.
   bool notice = false;
+  // The seal of the disc the licence was checked against, which what accepting starts is checked
+  // against too; none for a program that carries no seal.
+  std::shared_ptr<const Seal> seal;
 };
 
 // The licence in the first of the user's languages that the disc has (License.de-AT.txt, ...),
@@ -37,7 +43,10 @@ struct Licence {
 Result<std::string> ShownText(Platform& platform, const std::string& path, bool rtf,
                               const std::string& bytes);
 
+// With a seal, only the program's folder is looked in, only names the seal lists are read, and a
+// licence whose bytes are not the ones the seal gives is refused.
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
-                            const std::vector<std::string>& languages);
+                            const std::vector<std::string>& languages,
+                            const Seal* seal = nullptr);
 
 }  // namespace discgate

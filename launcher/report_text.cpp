@@ -9,10 +9,12 @@
 namespace discgate {
 namespace {
 
-// What each failure is called in a report.
+// What each failure is called in a report, and whether a system error tells why it happened.
+// The seal's own findings have none: the report is the finding alone.
 struct ActionName {
   Action action;
   UiText text;
+  bool systemError = true;
 };
 constexpr ActionName kActionNames[] = {
     {Action::ReadLicence, &UiTextRow::couldNotReadLicence},
@@ -27,13 +29,18 @@ constexpr ActionName kActionNames[] = {
     {Action::Print, &UiTextRow::couldNotPrint},
     {Action::SaveCopy, &UiTextRow::couldNotSave},
     {Action::CopyLicence, &UiTextRow::licenceChanged},
+    {Action::FileMissing, &UiTextRow::fileMissing},
+    {Action::FileChanged, &UiTextRow::fileChanged, false},
+    {Action::FileUnreadable, &UiTextRow::fileUnreadable},
+    {Action::SealNotValid, &UiTextRow::sealNotValid, false},
 };
 
-UiText TextOf(Action action) {
+const ActionName& NameOf(Action action) {
+  static constexpr ActionName kOutOfMemory{Action::GoOn, &UiTextRow::notEnoughMemory};
   const auto* found =
       std::find_if(std::begin(kActionNames), std::end(kActionNames),
                    [action](const ActionName& each) { return each.action == action; });
-  return found != std::end(kActionNames) ? found->text : &UiTextRow::notEnoughMemory;
+  return found != std::end(kActionNames) ? *found : kOutOfMemory;
 }
 
 // The code point of the bidirectional control that starts `text`, as UTF-8, or 0: the marks
@@ -113,12 +120,13 @@ std::string FillInserts(std::string_view description, std::string_view subject) 
 
 std::string ActionText(const Error& error, const UiLanguage& language, Isolation isolation) {
   if (error.action == Action::None) return {};
-  return Format(language[TextOf(error.action)], Shown(error.subject, language, isolation),
+  return Format(language[NameOf(error.action).text], Shown(error.subject, language, isolation),
                 std::to_string(kMaxLicenceBytes >> 20));
 }
 
 std::string ReportText(const Error& error, const UiLanguage& language, Isolation isolation) {
   std::string text = ActionText(error, language, isolation);
+  if (!NameOf(error.action).systemError) return text;
   if (!text.empty()) text += "\r\n\r\n";
   if (error.code == 0) return text + std::string(language[&UiTextRow::noReason]);
   text += Format(language[&UiTextRow::errorNumber], std::to_string(error.code));

@@ -1,5 +1,8 @@
 #include "launcher/sha256.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace discgate {
 namespace {
 
@@ -43,24 +46,71 @@ void Compress(std::uint32_t (&state)[8], const std::uint8_t* block) {
 
 }  // namespace
 
-Sha256Digest Sha256(std::string_view bytes) {
-  std::uint32_t state[8] = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
-                            0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
+void Sha256Hasher::Update(std::string_view bytes) {
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-  std::size_t whole = bytes.size() / 64 * 64;
-  for (std::size_t at = 0; at < whole; at += 64) Compress(state, data + at);
-  // The rest, a 1 bit, zeros, and the length in bits: one block or two.
+  std::size_t size = bytes.size();
+  m_length += size;
+  if (m_filled > 0) {
+    const std::size_t taken = std::min(size, sizeof m_block - m_filled);
+    std::memcpy(m_block + m_filled, data, taken);
+    m_filled += taken;
+    data += taken;
+    size -= taken;
+    if (m_filled < sizeof m_block) return;
+    Compress(m_state, m_block);
+    m_filled = 0;
+  }
+  for (; size >= 64; data += 64, size -= 64) Compress(m_state, data);
+  std::memcpy(m_block, data, size);
+  m_filled = size;
+}
+
+Sha256Digest Sha256Hasher::Finish() {
+  // A 1 bit, zeros, and the length in bits: one block or two.
+  const std::uint64_t bits = m_length * 8;
   std::uint8_t tail[128] = {};
-  const std::size_t rest = bytes.size() - whole;
-  for (std::size_t i = 0; i < rest; ++i) tail[i] = data[whole + i];
-  tail[rest] = 0x80;
-  const std::size_t tailSize = rest < 56 ? 64 : 128;
-  const std::uint64_t bits = static_cast<std::uint64_t>(bytes.size()) * 8;
+  std::memcpy(tail, m_block, m_filled);
+  tail[m_filled] = 0x80;
+  const std::size_t tailSize = m_filled < 56 ? 64 : 128;
   for (int i = 0; i < 8; ++i) tail[tailSize - 1 - i] = static_cast<std::uint8_t>(bits >> (8 * i));
-  for (std::size_t at = 0; at < tailSize; at += 64) Compress(state, tail + at);
+  for (std::size_t at = 0; at < tailSize; at += 64) Compress(m_state, tail + at);
   Sha256Digest digest{};
   for (int i = 0; i < 32; ++i)
-    digest[i] = static_cast<std::uint8_t>(state[i / 4] >> (24 - 8 * (i % 4)));
+    digest[i] = static_cast<std::uint8_t>(m_state[i / 4] >> (24 - 8 * (i % 4)));
+  return digest;
+}
+
+Sha256Digest Sha256(std::string_view bytes) {
+  Sha256Hasher hasher;
+  hasher.Update(bytes);
+  return hasher.Finish();
+}
+
+std::string ToHex(const Sha256Digest& digest) {
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string hex;
+  hex.reserve(64);
+  for (const std::uint8_t byte : digest) {
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 0xF];
+  }
+  return hex;
+}
+
+std::optional<Sha256Digest> FromHex(std::string_view hex) {
+  if (hex.size() != 64) return std::nullopt;
+  const auto value = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    const char lower = static_cast<char>(c | 0x20);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+  };
+  Sha256Digest digest{};
+  for (std::size_t i = 0; i < digest.size(); ++i) {
+    const int high = value(hex[2 * i]);
+    const int low = value(hex[2 * i + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    digest[i] = static_cast<std::uint8_t>(high << 4 | low);
+  }
   return digest;
 }
 

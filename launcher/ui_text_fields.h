@@ -29,3 +29,10 @@ DISCGATE_UI_TEXT(licenceChanged)
 DISCGATE_UI_TEXT(noticeCaption)  // a notice's window, which asks for no consent
 DISCGATE_UI_TEXT(noticeLabel)
 DISCGATE_UI_TEXT(continueButton)
+// A file of a sealed disc that is not as it was released, named as %1; the window's line while
+// accepting waits for the check.
+DISCGATE_UI_TEXT(fileMissing)
+DISCGATE_UI_TEXT(fileChanged)
+DISCGATE_UI_TEXT(fileUnreadable)
+DISCGATE_UI_TEXT(sealNotValid)
+DISCGATE_UI_TEXT(checkingDisc)

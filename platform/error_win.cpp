@@ -20,6 +20,7 @@ static_assert(kErrorUnexpectedNetError == ERROR_UNEXP_NET_ERR);
 static_assert(kErrorNetNameDeleted == ERROR_NETNAME_DELETED);
 static_assert(kErrorBadNetName == ERROR_BAD_NET_NAME);
 static_assert(kErrorFileExists == ERROR_FILE_EXISTS);
+static_assert(kErrorCancelled == ERROR_CANCELLED);
 static_assert(kErrorFileTooLarge == ERROR_FILE_TOO_LARGE);
 static_assert(kErrorNoNetwork == ERROR_NO_NETWORK);
 static_assert(kErrorNetworkUnreachable == ERROR_NETWORK_UNREACHABLE);

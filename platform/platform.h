@@ -24,6 +24,15 @@ class TemporaryFile {
   virtual ~TemporaryFile() = default;
 };
 
+// A file held open for reading that nobody can write, rename or delete while this object lives,
+// so what was read of it is what a program started on it reads.
+class HeldFile {
+ public:
+  virtual ~HeldFile() = default;
+  // Up to `size` bytes from where the last read ended; 0 at the end of the file.
+  virtual Result<std::size_t> Read(char* buffer, std::size_t size) = 0;
+};
+
 // Everything the launcher needs from the operating system. Texts are UTF-8; the Windows
 // implementation converts to UTF-16 at each call. No Windows types appear here, so the decisions
 // built on it compile and are tested natively.
@@ -44,6 +53,8 @@ class Platform {
   virtual Result<std::string> GetTempDir() = 0;
   // Creates an empty temporary file; fails with kErrorFileExists rather than touch an existing one.
   virtual Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) = 0;
+  // Opens a file to read and holds it: fails while anyone else may write or delete it.
+  virtual Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) = 0;
   // Whether a file (not a folder) exists at a full path.
   virtual bool IsFile(const std::string& path) = 0;
 

@@ -25,6 +25,7 @@ inline constexpr std::uint32_t kErrorFileExists = 80;
 inline constexpr std::uint32_t kErrorFileTooLarge = 223;
 inline constexpr std::uint32_t kErrorNoAssociation = 1155;
 inline constexpr std::uint32_t kErrorNoNetwork = 1222;
+inline constexpr std::uint32_t kErrorCancelled = 1223;
 inline constexpr std::uint32_t kErrorNetworkUnreachable = 1231;
 
 // What the program was doing when a failure happened. The report words it in the reader's
@@ -43,6 +44,11 @@ enum class Action : std::uint8_t {
   Print,
   SaveCopy,     // the subject is the copy's file
   CopyLicence,  // the licence's file changed since it was shown
+  // A file of a sealed disc, the subject, is not as it was released:
+  FileMissing,     // not there: the copy is incomplete
+  FileChanged,     // its bytes differ from the seal's; no system error says more
+  FileUnreadable,  // a read failed: the disc may be damaged; the user may try again
+  SealNotValid,    // the seal itself holds a line the program does not take
 };
 
 // A failure as the user is told of it: the system's error number with its message, and what the

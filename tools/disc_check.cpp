@@ -6,12 +6,16 @@
 //   disc-check --listed FOLDER    the names at the disc's root in the order given on standard
 //                                 input, each ended by a NUL: an image's own listing
 //
+// When a program at the folder's root carries a seal, every file below the folder is checked
+// against it (launcher/seal_report.h), and the exit code is 1 unless all are as released.
+//
 // Names are found without regard to case, as Windows finds them on a CD.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
@@ -22,12 +26,44 @@
 
 #include "launcher/ascii.h"
 #include "launcher/disc_report.h"
+#include "launcher/seal_report.h"
 
 namespace {
 
 using discgate::Error;
 using discgate::Result;
 using discgate::Status;
+
+class Descriptor final : public discgate::HeldFile {
+ public:
+  explicit Descriptor(int fd) : m_fd(fd) {}
+  ~Descriptor() override { ::close(m_fd); }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+
+  Result<std::size_t> Read(char* buffer, std::size_t size) override {
+    const ssize_t got = ::read(m_fd, buffer, size);
+    if (got < 0) return Error{discgate::kErrorInvalidData, {}, {}, {}};
+    return static_cast<std::size_t>(got);
+  }
+
+ private:
+  int m_fd;
+};
+
+// Every plain file below the folder, as a path from it with "/"; links are not followed.
+std::vector<std::string> FilesBelow(const std::string& folder) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (std::filesystem::recursive_directory_iterator entry(folder, error), end;
+       !error && entry != end; entry.increment(error)) {
+    if (entry->is_regular_file(error) && !entry->is_symlink(error)) {
+      files.push_back(entry->path().lexically_relative(folder).generic_string());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
 
 // The disc's root folder as the program would see it; it reads files and nothing else.
 class FolderPlatform final : public discgate::Platform {
@@ -62,6 +98,15 @@ class FolderPlatform final : public discgate::Platform {
     ::close(fd);
     if (done != bytes.size()) return Error{discgate::kErrorInvalidData, {}, {}, {}};
     return bytes;
+  }
+  // Any file below the folder, by its path from it with "/".
+  Result<std::unique_ptr<discgate::HeldFile>> HoldFile(const std::string& path) override {
+    const int fd = ::open((m_folder + "/" + path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+      return Error{errno == ENOENT ? discgate::kErrorFileNotFound : discgate::kErrorInvalidData,
+                   {}, {}, {}};
+    }
+    return std::unique_ptr<discgate::HeldFile>(std::make_unique<Descriptor>(fd));
   }
   std::string AnsiToUtf8(std::string_view bytes) override { return std::string(bytes); }
 
@@ -131,5 +176,8 @@ int main(int argc, char** argv) {
   for (const std::string& line : discgate::DiscReport(platform, "", names)) {
     std::cout << line << "\n";
   }
-  return 0;
+  const auto sealed = discgate::CheckSealedDisc(platform, "", FilesBelow(folder));
+  if (!sealed) return 0;
+  for (const std::string& line : sealed->lines) std::cout << line << "\n";
+  return sealed->asReleased ? 0 : 1;
 }

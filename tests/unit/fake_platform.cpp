@@ -1,5 +1,6 @@
 #include "tests/unit/fake_platform.h"
 
+#include <algorithm>
 #include <new>
 
 #include "tests/unit/latin1.h"
@@ -20,6 +21,30 @@ class FakeTemporaryFile final : public TemporaryFile {
  private:
   FakePlatform& m_platform;
   std::string m_path;
+};
+
+// A file held while this object lives; read in small pieces, so a digest must join them.
+class FakeHeldFile final : public HeldFile {
+ public:
+  FakeHeldFile(FakePlatform& platform, std::string path, std::string bytes)
+      : m_platform(platform), m_path(std::move(path)), m_bytes(std::move(bytes)) {
+    m_platform.held.insert(m_path);
+  }
+  ~FakeHeldFile() override { m_platform.held.erase(m_path); }
+
+  Result<std::size_t> Read(char* buffer, std::size_t size) override {
+    if (m_platform.readFails) return *m_platform.readFails;
+    const std::size_t piece = std::min({size, m_bytes.size() - m_at, std::size_t{7}});
+    std::copy_n(m_bytes.data() + m_at, piece, buffer);
+    m_at += piece;
+    return piece;
+  }
+
+ private:
+  FakePlatform& m_platform;
+  std::string m_path;
+  std::string m_bytes;
+  std::size_t m_at = 0;
 };
 
 }  // namespace
@@ -53,6 +78,13 @@ Result<std::unique_ptr<TemporaryFile>> FakePlatform::CreateTemporaryFile(const s
   return std::unique_ptr<TemporaryFile>(std::make_unique<FakeTemporaryFile>(*this, path));
 }
 
+Result<std::unique_ptr<HeldFile>> FakePlatform::HoldFile(const std::string& path) {
+  if (const auto bad = unreadable.find(path); bad != unreadable.end()) return bad->second;
+  const auto file = files.find(path);
+  if (file == files.end()) return FakeError(kErrorFileNotFound);
+  return std::unique_ptr<HeldFile>(std::make_unique<FakeHeldFile>(*this, path, file->second));
+}
+
 bool FakePlatform::IsFile(const std::string& path) {
   return files.count(path) > 0 || programs.count(path) > 0;
 }
@@ -68,18 +100,21 @@ ExecutableLookup FakePlatform::LookupExecutable(const std::string& file,
 Status FakePlatform::StartProcess(const std::string& program, const std::string& commandLine) {
   if (startFails) return *startFails;
   started.push_back({program, commandLine});
+  heldAtStart.insert(held.begin(), held.end());
   return {};
 }
 
 Status FakePlatform::ShellOpen(const std::string& file, const std::string& folder) {
   if (openFails) return *openFails;
   opened.push_back({file, folder, false});
+  heldAtStart.insert(held.begin(), held.end());
   return {};
 }
 
 Status FakePlatform::ShellOpenWebPage(const std::string& page, const std::string& folder) {
   if (openFails) return *openFails;
   opened.push_back({page, folder, true});
+  heldAtStart.insert(held.begin(), held.end());
   return {};
 }
 

@@ -36,12 +36,15 @@ class FakePlatform : public Platform {
   std::optional<Error> startFails;
   std::optional<Error> openFails;
   bool outOfMemory = false;  // reading a file or a folder throws std::bad_alloc
+  std::optional<Error> readFails;  // a held file's reads fail, as on a scratched disc
 
   std::vector<std::string> lookedUpWhileExisting;  // probe paths that existed at lookup time
   std::vector<std::string> removed;                // temporary files, as they were released
   std::vector<std::string> read;                   // every path a read was tried on
   std::vector<Started> started;
   std::vector<Opened> opened;
+  std::set<std::string> held;         // files held open now
+  std::set<std::string> heldAtStart;  // files held open while something was started
 
   Result<std::string> ModulePath() override { return modulePath; }
   std::uint32_t ProcessId() override { return 0x1f4; }
@@ -49,6 +52,7 @@ class FakePlatform : public Platform {
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
   Result<std::string> GetTempDir() override { return tempDir; }
   Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) override;
+  Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) override;
   bool IsFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;

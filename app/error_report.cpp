@@ -31,13 +31,17 @@ UINT MessageBoxOptions(const UiLanguage& language, HWND owner) {
          (language.RightToLeft() ? MB_RIGHT | MB_RTLREADING : 0);
 }
 
-void ReportError(HWND owner, const Error& error, const UiLanguage& language,
+bool ReportError(HWND owner, const Error& error, const UiLanguage& language,
                  std::string_view product) {
   Error shown = error;
   // The decisions name the error; its description is the system's, in the user's language.
   if (shown.description.empty()) shown.description = SystemError(shown.code).description;
-  ::MessageBoxW(owner, Widen(ReportText(shown, language, IsolationOfThisSystem())).c_str(),
-                Widen(CaptionText(language, product)).c_str(), MessageBoxOptions(language, owner));
+  UINT options = MessageBoxOptions(language, owner);
+  if (error.action == Action::FileUnreadable) {
+    options = (options & ~(MB_TYPEMASK | MB_ICONMASK)) | MB_RETRYCANCEL | MB_ICONWARNING;
+  }
+  return ::MessageBoxW(owner, Widen(ReportText(shown, language, IsolationOfThisSystem())).c_str(),
+                       Widen(CaptionText(language, product)).c_str(), options) == IDRETRY;
 }
 
 }  // namespace discgate

@@ -12,7 +12,7 @@ namespace discgate {
 // The one place a failure reaches the user: a message box with what could not be done, the
 // Windows error number and the system's description of it, in the given language, under the
 // caption that names the product.
-void ReportError(HWND owner, const Error& error, const UiLanguage& language,
+bool ReportError(HWND owner, const Error& error, const UiLanguage& language,
                  std::string_view product);
 
 // Words the report of an unrecoverable error in the user's language. Called once at start, as

@@ -12,6 +12,7 @@
 #include "app/twips.h"
 #include "launcher/acceptance.h"
 #include "launcher/out_of_memory.h"
+#include "launcher/program_folder.h"
 #include "platform/dpi_win.h"
 #include "platform/error_win.h"
 #include "platform/text_win.h"
@@ -58,6 +59,11 @@ int Form1::Run(Licence licence, int showCommand) {
   }
   ::ShowWindow(m_hwnd, showCommand);
   ::UpdateWindow(m_hwnd);
+  if (m_licence.seal) {
+    const Result<std::string> folder = ProgramFolder(m_platform);
+    if (folder.ok()) m_folder = folder.value();
+    m_startCheck.Begin(m_hwnd, m_platform, m_folder, m_licence.seal);
+  }
 
   MSG message;
   BOOL result;
@@ -224,6 +230,16 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kWmDpiChanged:
       OnDpiChanged(wParam, lParam);
       return 0;
+    case StartCheck::kDone:
+      // A check given up for a new one may still have said it was done.
+      if (m_accepting && m_startCheck.Done()) OnStartChecked();
+      return 0;
+    case WM_TIMER:
+      if (m_startCheck.OnTimer(wParam)) return 0;
+      break;
+    case WM_SETCURSOR:
+      if (m_startCheck.OnSetCursor()) return TRUE;
+      break;
     case WM_CLOSE:
       // Closing while the acceptance runs would end the program before it is done.
       if (!m_accepting) Unload(kExitDeclined);
@@ -266,7 +282,25 @@ void Form1::OnAccept() {
   // takes no clicks or keys from the user meanwhile.
   ::EnableWindow(m_hwnd, FALSE);
   m_platform.SetOwner(m_hwnd);
-  const Status accepted = Accept(m_platform);
+  if (!m_licence.seal) return EndAccepting(Accept(m_platform));
+  if (m_startCheck.Done()) return OnStartChecked();
+  m_startCheck.ShowWaiting(::GetDlgItem(m_hwnd, kLabel1),
+                           Widen((*m_licence.language)[&UiTextRow::checkingDisc]));
+}
+
+void Form1::OnStartChecked() {
+  Result<CheckedStart> checked = m_startCheck.Take();
+  if (checked.ok()) return EndAccepting(StartChecked(m_platform, m_folder, std::move(checked.value())));
+  // A dirty disc may read the next time; nothing else is tried again.
+  if (!ReportError(m_hwnd, checked.error(), *m_reportLanguage, m_product)) {
+    return Unload(kExitFailed);
+  }
+  m_startCheck.Begin(m_hwnd, m_platform, m_folder, m_licence.seal);
+  m_startCheck.ShowWaiting(::GetDlgItem(m_hwnd, kLabel1),
+                           Widen((*m_licence.language)[&UiTextRow::checkingDisc]));
+}
+
+void Form1::EndAccepting(const Status& accepted) {
   if (!accepted.ok()) {
     Report(accepted.error());
     Unload(kExitFailed);

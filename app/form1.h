@@ -9,6 +9,7 @@
 #include "app/exit_codes.h"
 #include "app/keep_a_copy.h"
 #include "app/licence_view.h"
+#include "app/start_check.h"
 #include "app/text_zoom.h"
 #include "launcher/licence_loader.h"
 #include "launcher/ui_texts.h"
@@ -51,6 +52,9 @@ class Form1 {
   void OnCommand(int id);
   void OnKeepACopy(KeepACopy::Command command);
   void OnAccept();
+  // A sealed disc: starts what the check found, once it is done.
+  void OnStartChecked();
+  void EndAccepting(const Status& accepted);
   void Report(const Error& error);
   void Unload(int exitCode);
 
@@ -65,6 +69,8 @@ class Form1 {
   LicenceView m_text1;
   DialogKeys m_keys;
   TextZoom m_zoom;
+  StartCheck m_startCheck;  // on a sealed disc only
+  std::string m_folder;     // the program's, which a sealed disc's start is checked in
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;
   bool m_created = false;  // WM_CREATE succeeded: the window's end is the program's

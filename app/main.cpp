@@ -36,10 +36,13 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
     const discgate::UiLanguage& reportLanguage =
         discgate::LanguageOfUser(platform.PreferredUiLanguages());
     discgate::PrepareTerminateReport(reportLanguage, product);
-    discgate::Result<discgate::Licence> licence = discgate::LoadLicenceAtStart(platform);
-    if (!licence.ok()) {
-      discgate::ReportError(nullptr, licence.error(), reportLanguage, product);
-      return discgate::kExitFailed;
+    const discgate::BuiltInSeal seal = discgate::LoadBuiltInSeal(hInstance);
+    discgate::Result<discgate::Licence> licence = discgate::LoadLicenceAtStart(platform, seal);
+    while (!licence.ok()) {
+      if (!discgate::ReportError(nullptr, licence.error(), reportLanguage, product)) {
+        return discgate::kExitFailed;
+      }
+      licence = discgate::LoadLicenceAtStart(platform, seal);
     }
     discgate::Form1 form(hInstance, product, platform, reportLanguage);
     return form.Run(std::move(licence.value()), nShowCmd);

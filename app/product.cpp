@@ -13,4 +13,13 @@ std::string LoadProductName(HINSTANCE instance) {
   return length > 0 ? Narrow(std::wstring_view(name, static_cast<std::size_t>(length))) : "";
 }
 
+BuiltInSeal LoadBuiltInSeal(HINSTANCE instance) {
+  const HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(IDR_SEAL), RT_RCDATA);
+  const HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
+  const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+  if (!bytes) return {true, {}};
+  return ReadBuiltInSeal(
+      std::string_view(static_cast<const char*>(bytes), ::SizeofResource(instance, found)));
+}
+
 }  // namespace discgate

@@ -38,6 +38,26 @@ class WinTemporaryFile final : public TemporaryFile {
   UniqueFile m_file;
 };
 
+// Read-only sharing: while this handle is open, no one can open the file to write it, and no
+// one can delete or rename it (that needs delete sharing). Opening fails while anyone holds it
+// open for writing already.
+class WinHeldFile final : public HeldFile {
+ public:
+  explicit WinHeldFile(UniqueFile file) : m_file(std::move(file)) {}
+
+  Result<std::size_t> Read(char* buffer, std::size_t size) override {
+    DWORD read = 0;
+    if (!::ReadFile(m_file.get(), buffer, static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)),
+                    &read, nullptr)) {
+      return LastError();
+    }
+    return std::size_t{read};
+  }
+
+ private:
+  UniqueFile m_file;
+};
+
 // What the shell's "open" answered: whether it started something, else its last error and its
 // old-style code (hInstApp).
 struct ShellAnswer {
@@ -188,6 +208,13 @@ Result<std::unique_ptr<TemporaryFile>> WinPlatform::CreateTemporaryFile(const st
                                 nullptr));
   if (!file) return LastError(path);
   return std::unique_ptr<TemporaryFile>(std::make_unique<WinTemporaryFile>(std::move(file)));
+}
+
+Result<std::unique_ptr<HeldFile>> WinPlatform::HoldFile(const std::string& path) {
+  UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return LastError(path);
+  return std::unique_ptr<HeldFile>(std::make_unique<WinHeldFile>(std::move(file)));
 }
 
 bool WinPlatform::IsFile(const std::string& path) {

@@ -6,6 +6,7 @@
 
 namespace discgate {
 
+// Safe to use from two threads at once, but for SetOwner: it keeps no state of its own besides.
 class WinPlatform final : public Platform {
  public:
   // Windows the shell shows while it starts something are owned by `owner`, so they sit on top.
@@ -17,6 +18,7 @@ class WinPlatform final : public Platform {
   Result<std::vector<std::string>> ListFiles(const std::string& folder) override;
   Result<std::string> GetTempDir() override;
   Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) override;
+  Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) override;
   bool IsFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;

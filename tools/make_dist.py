@@ -24,7 +24,8 @@ authors, and a ready-to-burn ISO image of a disc.
 Every tool is called with an argument list; no value reaches a shell. The zip and the image are
 reproducible: entries are sorted and carry fixed times and permissions, and a signature made
 without a time-stamp server carries a fixed time, so the same inputs always give the same bytes.
-A SHA-256 checksum file goes beside each. Exit code 2, with nothing written, when the release
+A SHA-256 checksum file goes beside each. The image is sealed: disc.sha256 at its root lists
+every file's SHA-256, and the program on it carries the seal's digest (tools/seal.py). Exit code 2, with nothing written, when the release
 cannot be made as asked.
 """
 import argparse
@@ -44,6 +45,7 @@ from disc_names import (Refused, autorun_inf, autorun_program, check_exe_name, c
 from disc_tree import copy_file, open_named_folder, read_file, walk_content
 from joliet import root_names
 from page_checks import page_warnings
+from seal import SEAL_NAME, sealed_program, write_seal
 
 ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"
@@ -141,10 +143,13 @@ def check_signing():
 
 
 def sign(exe, work, product):
+    """The exe's bytes, signed when the author asked for it."""
+    if not setting("SIGN_PFX"):
+        return exe.read_bytes()
     pfx, password_file = Path(setting("SIGN_PFX")), Path(setting("SIGN_PASSWORD_FILE"))
     if password_file.exists() and password_file.stat().st_mode & (stat.S_IRGRP | stat.S_IROTH):
         warn(f"SIGN_PASSWORD_FILE {shown(str(password_file))} can be read by others (chmod 600 it)")
-    signed = work / f"signed-{exe.name}"
+    signed = work / f"signed-{len(list(work.glob('signed-*')))}-{exe.name}"
     command = ["osslsigncode", "sign", "-pkcs12", pfx, "-readpass", password_file, "-h", "sha256",
                "-n", product or "discgate", "-in", exe, "-out", signed]
     if setting("SIGN_TIMESTAMP_URL"):
@@ -194,14 +199,15 @@ def author_disc(root_fd, label, product):
     return disc, exe_name
 
 
-def sample_disc(exe_bytes):
+def sample_disc(exe_bytes=None):
     disc = {name: crlf((ROOT / "sample" / name).read_bytes()) for name in SAMPLE_FILES}
-    disc["discgate.exe"] = exe_bytes
+    if exe_bytes is not None:
+        disc["discgate.exe"] = exe_bytes
     return disc
 
 
 def stage(disc, work, root_fd=None):
-    """The disc as a folder, with fixed times, for the image and for disc-check. The author's
+    """The disc as a folder for the image and for disc-check, without its program. The author's
     files are streamed from the files the walk saw."""
     tree = work / "disc"
     tree.mkdir()
@@ -214,9 +220,19 @@ def stage(disc, work, root_fd=None):
             (tree / name).write_bytes(data)
         else:
             copy_file(root_fd, data, tree / name)
+    return tree
+
+
+def seal(tree, work, exe, exe_name, product):
+    """Seals the staged disc: the seal from the bytes on it, its digest into the program, then
+    the program signed and put beside it, all with fixed times."""
+    digest = write_seal(tree, exe_name)
+    unsigned = work / "sealed" / exe.name
+    unsigned.parent.mkdir()
+    unsigned.write_bytes(sealed_program(exe.read_bytes(), digest))
+    (tree / exe_name).write_bytes(sign(unsigned, work, product))
     for path in [tree, *tree.rglob("*")]:
         os.utime(path, (FIXED_EPOCH, FIXED_EPOCH), follow_symlinks=False)
-    return tree
 
 
 def check_disc(tree, iso, disc_check, exe_name):
@@ -245,7 +261,11 @@ def check_disc(tree, iso, disc_check, exe_name):
         for warning in page_warnings(name, (tree / name).read_bytes()):
             warn(shown(warning))
     for line in said[1:]:
-        if line.startswith("licence: "):
+        if line.endswith(" files as released"):
+            print(f"make dist: the disc is sealed: {line}")
+        elif line.startswith("sealed: "):
+            continue
+        elif line.startswith("licence: "):
             language, name = line.removeprefix("licence: ").rsplit(": ", 1)
             print(f"make dist: readers of {shown(language)} get {shown(name)}")
         else:
@@ -342,13 +362,13 @@ def make(args, work):
         disc, exe_name = (author_disc(root_fd, label, product) if content
                           else ({}, "discgate.exe"))
         exe = args.exe or build_exe(company, product)
-        # disc-check for authors on Windows, built beside the program.
-        disc_check_exe = exe.with_name("disc-check.exe")
-        exe_bytes = sign(exe, work, product) if setting("SIGN_PFX") else exe.read_bytes()
-        disc_check_bytes = (sign(disc_check_exe, work, "disc-check") if setting("SIGN_PFX")
-                            else disc_check_exe.read_bytes())
-        disc.update(sample_disc(exe_bytes) if not content else {exe_name: exe_bytes})
+        # disc-check for authors on Windows, built beside the program. The zip's programs carry
+        # no seal: they go onto discs the author has yet to make.
+        exe_bytes = sign(exe, work, product)
+        disc_check_bytes = sign(exe.with_name("disc-check.exe"), work, "disc-check")
+        disc.update(sample_disc() if not content else {})
         tree = stage(disc, work, root_fd)
+        seal(tree, work, exe, exe_name, product)
     finally:
         if root_fd is not None:
             os.close(root_fd)

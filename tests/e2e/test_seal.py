@@ -1,11 +1,12 @@
 """A sealed disc under Wine: the program shows the licence and starts the content the author
 released, and refuses, naming the file, what was changed, added or lost since."""
 import shutil
+import subprocess
 import sys
 
 from disccase import BrowserCase
 from observer_client import CMD_ACCEPT, TEXT1, WINDOW, parse_report
-from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path
+from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path, wine_loader
 
 sys.path.insert(0, str(BUILD.parent / "tools"))
 from seal import sealed_program, write_seal  # noqa: E402
@@ -102,3 +103,17 @@ class TestSealedDisc(BrowserCase):
         self.observer.inspect("click", WINDOW, CMD_ACCEPT)
         assert wait_exit(process) == 0
         assert self.only_start()["cmdline"] == f" -nohome {windows_path(disc)}\\index.a.htm"
+
+    def test_disc_check_on_windows_names_what_is_not_as_released(self):
+        disc = self.make_sealed_disc()
+        loader = self.wine._wine64 if self.arch == "win64" else wine_loader()
+
+        def disc_check():
+            said = subprocess.run([loader, str(BUILD / self.arch / "disc-check.exe"),
+                                   windows_path(disc)], env=self.wine.env, capture_output=True,
+                                  timeout=120)
+            return said.returncode, said.stdout.decode("utf-8").splitlines()[-2:]
+
+        assert disc_check() == (0, ["sealed: discgate.exe", "2 files as released"])
+        (disc / "License.txt").write_bytes(b"Other terms\r\n")
+        assert disc_check() == (1, ["sealed: discgate.exe", "changed: License.txt"])

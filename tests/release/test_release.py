@@ -1,6 +1,7 @@
 """The release as a disc author makes it, often unattended and beside a signing key: names arrive
 exactly and are never run, the image holds the author's files and nothing else, two builds give
 the same bytes, signed or not, and nothing installs behind the author's back."""
+import hashlib
 import os
 import shutil
 import subprocess
@@ -19,8 +20,8 @@ DISC_CHECK = BUILD / "native" / "disc-check"
 SAMPLE = BUILD / "dist-sample"  # the sample image the tests under Wine start
 SIGNED = BUILD / "dist-signed"  # the signed release they start
 NAMED = BUILD / "win32-named"   # a build with an author's names, which they start too
-SAMPLE_NAMES = ["License.ar.txt", "License.de.txt", "License.txt", "autorun.inf", "discgate.exe",
-                "index.htm"]
+SAMPLE_NAMES = ["License.ar.txt", "License.de.txt", "License.txt", "autorun.inf", "disc.sha256",
+                "discgate.exe", "index.htm"]
 # Names that a shell would take apart or run, and letters beyond ASCII.
 # Make text too: make's command line hands values to the makes below it.
 HOSTILE = {
@@ -135,6 +136,51 @@ def test_two_builds_and_two_packings_give_the_same_bytes(tmp_path):
         assert f"discgate-{VERSION}-win32/disc-check.exe" in archive.namelist()
 
 
+def test_the_image_is_sealed_and_only_the_image(tmp_path):
+    content = author_folder(tmp_path, "index.htm")
+    (content / "docs").mkdir()
+    (content / "docs" / "Handbuch ü.htm").write_text("<html></html>")
+    made = make_dist(tmp_path / "dist", DISC_CONTENT=str(content), DISC_EXE_NAME="setup.exe")
+    assert made.returncode == 0, made.stderr
+    assert "the disc is sealed: 4 files as released" in made.stdout
+    disc = tmp_path / "disc"
+    subprocess.run(["xorriso", "-osirrox", "on", "-indev",
+                    tmp_path / "dist" / f"discgate-{VERSION}-disc.iso", "-extract", "/", disc],
+                   check=True, capture_output=True)
+    checked = subprocess.run(["sha256sum", "--strict", "-c", "disc.sha256"], cwd=disc,
+                             capture_output=True, text=True)
+    assert checked.returncode == 0, checked.stdout + checked.stderr
+    assert sorted(line.rsplit(": ", 1)[0] for line in checked.stdout.splitlines()) == [
+        "License.txt", "autorun.inf", "docs/Handbuch ü.htm", "index.htm"]
+    seal_digest = hashlib.sha256((disc / "disc.sha256").read_bytes()).hexdigest().encode()
+    assert b"DISCGATE-SEAL:" + seal_digest in (disc / "setup.exe").read_bytes()
+    # What goes onto discs yet to be made carries no seal, as the build made it.
+    unsealed = b"DISCGATE-SEAL:" + b"-" * 64
+    assert unsealed in EXE.read_bytes()
+    zipped = packed_exe(tmp_path / "dist" / f"discgate-{VERSION}-win32.zip", tmp_path / "z.exe")
+    assert zipped.read_bytes() == EXE.read_bytes()
+    with zipfile.ZipFile(tmp_path / "dist" / f"discgate-{VERSION}-win32.zip") as archive:
+        assert not any(name.endswith("disc.sha256") for name in archive.namelist())
+
+    # The author's and a user's check of the disc, by the program's own rules.
+    said = subprocess.run([DISC_CHECK, disc], capture_output=True, text=True)
+    assert said.returncode == 0 and said.stdout.endswith(
+        "sealed: setup.exe\n4 files as released\n"), said
+    subprocess.run(["chmod", "-R", "u+w", disc], check=True)
+    with open(disc / "index.htm", "a") as page:
+        page.write("<script src=https://example.invalid/x.js></script>")
+    (disc / "docs" / "Handbuch ü.htm").unlink()
+    (disc / "index.a.htm").write_text("<html></html>")
+    said = subprocess.run([DISC_CHECK, disc], capture_output=True, text=True)
+    assert said.returncode == 1 and said.stdout.endswith(
+        "sealed: setup.exe\nmissing: docs/Handbuch ü.htm\nchanged: index.htm\n"
+        "not in the seal: index.a.htm\n"), said
+
+    (content / "DISC.SHA256").write_text("an author's own list")
+    refused = make_dist(tmp_path / "dist", DISC_CONTENT=str(content))
+    assert refused.returncode == 2 and "that name is the disc's seal" in refused.stderr
+
+
 def test_an_authors_names_arrive_exactly_and_are_never_run(tmp_path):
     # Short, for the product name's 64 characters; made only if a pasted command ran.
     marker = Path(f"/tmp/dg-{os.getpid()}")
@@ -182,7 +228,7 @@ def test_the_image_holds_the_authors_files_and_nothing_else(tmp_path, make_link)
     assert made.returncode == 0, made.stderr
     assert "left out .git" in made.stderr
     assert joliet_names(tmp_path / "dist" / f"discgate-{VERSION}-disc.iso") == [
-        "License.txt", "autorun.inf", "discgate.exe", "index.htm"]
+        "License.txt", "autorun.inf", "disc.sha256", "discgate.exe", "index.htm"]
 
 
 @pytest.mark.parametrize("exe_name, says", [

@@ -290,7 +290,8 @@ void Form1::OnAccept() {
 
 void Form1::OnStartChecked() {
   Result<CheckedStart> checked = m_startCheck.Take();
-  if (checked.ok()) return EndAccepting(StartChecked(m_platform, m_folder, std::move(checked.value())));
+  if (checked.ok())
+    return EndAccepting(StartChecked(m_platform, m_folder, std::move(checked.value())));
   // A dirty disc may read the next time; nothing else is tried again.
   if (!ReportError(m_hwnd, checked.error(), *m_reportLanguage, m_product)) {
     return Unload(kExitFailed);

@@ -69,8 +69,8 @@ class Form1 {
   LicenceView m_text1;
   DialogKeys m_keys;
   TextZoom m_zoom;
-  StartCheck m_startCheck;  // on a sealed disc only
-  std::string m_folder;     // the program's, which a sealed disc's start is checked in
+  StartCheck m_startCheck;             // on a sealed disc only
+  std::string m_folder;                // the program's, which a sealed disc's start is checked in
   std::optional<Error> m_createError;  // why WM_CREATE failed
   int m_exitCode = kExitDeclined;
   bool m_created = false;  // WM_CREATE succeeded: the window's end is the program's

@@ -50,7 +50,7 @@ class StartCheck {
     std::atomic<bool> stop{false};
     std::optional<Result<CheckedStart>> answer;
   };
-  static unsigned __stdcall Run(void* work);
+  static unsigned __stdcall Run(void* context);
   void Stop();
 
   std::unique_ptr<Work> m_work;

@@ -52,9 +52,9 @@ void __verbose_terminate_handler() {
 // implementation into the program. Nothing here catches such an error: it ends the program
 // through the handler above, as an uncaught one would. Running out of memory still throws
 // bad_alloc, which every caller reports.
+// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl58-cpp,cert-dcl50-cpp)
 namespace std {
 
-// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl58-cpp)
 void __throw_bad_alloc() { throw bad_alloc(); }
 void __throw_bad_array_new_length() { throw bad_array_new_length(); }
 void __throw_bad_cast() { terminate(); }
@@ -70,6 +70,6 @@ void __throw_runtime_error(const char* /*what*/) { terminate(); }
 void __throw_range_error(const char* /*what*/) { terminate(); }
 void __throw_overflow_error(const char* /*what*/) { terminate(); }
 void __throw_underflow_error(const char* /*what*/) { terminate(); }
-// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl58-cpp)
 
 }  // namespace std
+// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp,cert-dcl58-cpp,cert-dcl50-cpp)

@@ -46,7 +46,6 @@ Result<std::string> ShownText(Platform& platform, const std::string& path, bool 
 // With a seal, only the program's folder is looked in, only names the seal lists are read, and a
 // licence whose bytes are not the ones the seal gives is refused.
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
-                            const std::vector<std::string>& languages,
-                            const Seal* seal = nullptr);
+                            const std::vector<std::string>& languages, const Seal* seal = nullptr);
 
 }  // namespace discgate

@@ -12,31 +12,32 @@ namespace {
 // What each failure is called in a report, and whether a system error tells why it happened.
 // The seal's own findings have none: the report is the finding alone.
 struct ActionName {
-  Action action;
   UiText text;
+  Action action;
   bool systemError = true;
 };
 constexpr ActionName kActionNames[] = {
-    {Action::ReadLicence, &UiTextRow::couldNotReadLicence},
-    {Action::ShowLicence, &UiTextRow::licenceTooLarge},
-    {Action::ReadRtf, &UiTextRow::licenceNotRtf},
-    {Action::FindProgramFolder, &UiTextRow::couldNotFindProgramFolder},
-    {Action::ReadFolder, &UiTextRow::couldNotReadFolder},
-    {Action::Start, &UiTextRow::couldNotStart},
-    {Action::Open, &UiTextRow::couldNotOpen},
-    {Action::CreateWindow, &UiTextRow::couldNotCreateWindow},
-    {Action::GoOn, &UiTextRow::notEnoughMemory},
-    {Action::Print, &UiTextRow::couldNotPrint},
-    {Action::SaveCopy, &UiTextRow::couldNotSave},
-    {Action::CopyLicence, &UiTextRow::licenceChanged},
-    {Action::FileMissing, &UiTextRow::fileMissing},
-    {Action::FileChanged, &UiTextRow::fileChanged, false},
-    {Action::FileUnreadable, &UiTextRow::fileUnreadable},
-    {Action::SealNotValid, &UiTextRow::sealNotValid, false},
+    {.text = &UiTextRow::couldNotReadLicence, .action = Action::ReadLicence},
+    {.text = &UiTextRow::licenceTooLarge, .action = Action::ShowLicence},
+    {.text = &UiTextRow::licenceNotRtf, .action = Action::ReadRtf},
+    {.text = &UiTextRow::couldNotFindProgramFolder, .action = Action::FindProgramFolder},
+    {.text = &UiTextRow::couldNotReadFolder, .action = Action::ReadFolder},
+    {.text = &UiTextRow::couldNotStart, .action = Action::Start},
+    {.text = &UiTextRow::couldNotOpen, .action = Action::Open},
+    {.text = &UiTextRow::couldNotCreateWindow, .action = Action::CreateWindow},
+    {.text = &UiTextRow::notEnoughMemory, .action = Action::GoOn},
+    {.text = &UiTextRow::couldNotPrint, .action = Action::Print},
+    {.text = &UiTextRow::couldNotSave, .action = Action::SaveCopy},
+    {.text = &UiTextRow::licenceChanged, .action = Action::CopyLicence},
+    {.text = &UiTextRow::fileMissing, .action = Action::FileMissing},
+    {.text = &UiTextRow::fileChanged, .action = Action::FileChanged, .systemError = false},
+    {.text = &UiTextRow::fileUnreadable, .action = Action::FileUnreadable},
+    {.text = &UiTextRow::sealNotValid, .action = Action::SealNotValid, .systemError = false},
 };
 
 const ActionName& NameOf(Action action) {
-  static constexpr ActionName kOutOfMemory{Action::GoOn, &UiTextRow::notEnoughMemory};
+  static constexpr ActionName kOutOfMemory{.text = &UiTextRow::notEnoughMemory,
+                                           .action = Action::GoOn};
   const auto* found =
       std::find_if(std::begin(kActionNames), std::end(kActionNames),
                    [action](const ActionName& each) { return each.action == action; });

@@ -76,9 +76,7 @@ Error SealedFileUnreadable(Error error, const std::string& path) {
   return WithAction(std::move(error), Action::FileUnreadable, path);
 }
 
-Error SealedFileChanged(const std::string& path) {
-  return Error{0, {}, Action::FileChanged, path};
-}
+Error SealedFileChanged(const std::string& path) { return Error{0, {}, Action::FileChanged, path}; }
 
 Error SealedFileNotRead(Error error, const std::string& path) {
   const bool missing = error.code == kErrorFileNotFound || error.code == kErrorPathNotFound;

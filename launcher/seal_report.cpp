@@ -15,6 +15,7 @@ namespace {
 constexpr std::uint64_t kMaxProgramBytes = std::uint64_t{256} << 20;
 
 struct SealedProgram {
+  // cppcheck-suppress unusedStructMember; read through the std::optional that holds it
   std::string name;
   Sha256Digest digest;
 };
@@ -24,8 +25,8 @@ std::optional<SealedProgram> FindSealedProgram(Platform& platform, const std::st
   std::sort(files.begin(), files.end());
   for (const std::string& name : files) {
     if (name.find('/') != std::string::npos || !ToLowerAscii(name).ends_with(".exe")) continue;
-    const Result<std::string> bytes = platform.ReadWholeFile(JoinPath(folder, name),
-                                                             kMaxProgramBytes);
+    const Result<std::string> bytes =
+        platform.ReadWholeFile(JoinPath(folder, name), kMaxProgramBytes);
     if (!bytes.ok()) continue;
     if (const auto digest = SealInProgram(bytes.value())) return SealedProgram{name, *digest};
   }
@@ -87,8 +88,8 @@ std::optional<SealReport> CheckSealedDisc(Platform& platform, const std::string&
     }
   }
   for (const std::string& path : files) {
-    const bool own = ToLowerAscii(path) == ToLowerAscii(program->name) ||
-                     ToLowerAscii(path) == kSealFileName;
+    const bool own =
+        ToLowerAscii(path) == ToLowerAscii(program->name) || ToLowerAscii(path) == kSealFileName;
     if (!own && !seal.value().Find(path)) {
       report.lines.push_back("not in the seal: " + Printable(path));
       ++findings;

@@ -103,8 +103,8 @@ class FolderPlatform final : public discgate::Platform {
   Result<std::unique_ptr<discgate::HeldFile>> HoldFile(const std::string& path) override {
     const int fd = ::open((m_folder + "/" + path).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
-      return Error{errno == ENOENT ? discgate::kErrorFileNotFound : discgate::kErrorInvalidData,
-                   {}, {}, {}};
+      return Error{
+          errno == ENOENT ? discgate::kErrorFileNotFound : discgate::kErrorInvalidData, {}, {}, {}};
     }
     return std::unique_ptr<discgate::HeldFile>(std::make_unique<Descriptor>(fd));
   }

@@ -45,7 +45,7 @@ from disc_names import (Refused, autorun_inf, autorun_program, check_exe_name, c
 from disc_tree import copy_file, open_named_folder, read_file, walk_content
 from joliet import root_names
 from page_checks import page_warnings
-from seal import SEAL_NAME, sealed_program, write_seal
+from seal import sealed_program, write_seal
 
 ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"

@@ -35,7 +35,7 @@ class FakePlatform : public Platform {
   std::set<std::string> programs{association.program};  // executable files that exist
   std::optional<Error> startFails;
   std::optional<Error> openFails;
-  bool outOfMemory = false;  // reading a file or a folder throws std::bad_alloc
+  bool outOfMemory = false;        // reading a file or a folder throws std::bad_alloc
   std::optional<Error> readFails;  // a held file's reads fail, as on a scratched disc
 
   std::vector<std::string> lookedUpWhileExisting;  // probe paths that existed at lookup time

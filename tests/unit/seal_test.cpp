@@ -66,7 +66,8 @@ TEST(Seal, TakesOnlyTheLinesTheReleaseToolWrites) {
     EXPECT_FALSE(ParseSeal(bad)) << bad;
   }
   std::string many;
-  for (std::size_t i = 0; i <= kMaxSealLines; ++i) many += digest + "  f" + std::to_string(i) + "\n";
+  for (std::size_t i = 0; i <= kMaxSealLines; ++i)
+    many += digest + "  f" + std::to_string(i) + "\n";
   EXPECT_FALSE(ParseSeal(many));
 }
 
@@ -212,8 +213,9 @@ TEST(SealReport, NamesEachFileNotAsReleasedOrCountsThemAll) {
 
   disc.platform.files["E:\\index.htm"] = "<html>changed";
   disc.platform.files.erase("E:\\docs/manual.htm");
-  report = CheckSealedDisc(disc.platform, "E:\\", {"discgate.exe", "disc.sha256", "index.htm",
-                                                   "index.a.htm", "License.txt"});
+  report =
+      CheckSealedDisc(disc.platform, "E:\\",
+                      {"discgate.exe", "disc.sha256", "index.htm", "index.a.htm", "License.txt"});
   ASSERT_TRUE(report);
   EXPECT_FALSE(report->asReleased);
   EXPECT_EQ(report->lines,

@@ -69,15 +69,19 @@ int Settle(int milliseconds) {
   return 0;
 }
 
+// A text box given a megabyte of long paragraphs wraps them for seconds after the window shows,
+// longer on a machine busy with the lint; Wine takes a thread that has not asked for a message for
+// 5 s as hung, and SMTO_ABORTIFHUNG would give up on a window that is only slow. The time-out
+// still ends the wait for one that never answers.
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 30000, &length)) {
     return L"<no answer>";
   }
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, 30000, &copied);
+                      SMTO_NORMAL, 30000, &copied);
   text.resize(copied);
   return text;
 }

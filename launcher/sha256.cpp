@@ -45,8 +45,14 @@ void Compress(std::uint32_t (&state)[8], const std::uint8_t* block) {
     const std::uint32_t s1 = Rotate(w[i - 2] ^ Rotate(w[i - 2], 2), 17) ^ (w[i - 2] >> 10);
     w[i] = w[i - 16] + s0 + w[i - 7] + s1;
   }
-  std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
-  std::uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
+  std::uint32_t a = state[0];
+  std::uint32_t b = state[1];
+  std::uint32_t c = state[2];
+  std::uint32_t d = state[3];
+  std::uint32_t e = state[4];
+  std::uint32_t f = state[5];
+  std::uint32_t g = state[6];
+  std::uint32_t h = state[7];
   for (int i = 0; i < 64; i += 8) {
     Round(a, b, c, d, e, f, g, h, kRound[i] + w[i]);
     Round(h, a, b, c, d, e, f, g, kRound[i + 1] + w[i + 1]);

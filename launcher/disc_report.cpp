@@ -8,6 +8,7 @@
 #include "launcher/paths.h"
 #include "launcher/rtf_filter.h"
 #include "launcher/selection.h"
+#include "launcher/start_file_checks.h"
 
 namespace discgate {
 
@@ -82,6 +83,10 @@ std::vector<std::string> DiscReport(Platform& platform, const std::string& folde
   std::vector<std::string> lines;
   const auto choice = ChooseContent(names);
   lines.push_back("starts: " + (choice ? Printable(choice->name) : std::string("nothing")));
+  if (choice) {
+    const std::vector<std::string> warnings = StartFileWarnings(platform, folder, *choice);
+    lines.insert(lines.end(), warnings.begin(), warnings.end());
+  }
   std::vector<std::string> tags;
   for (const std::string& name : names) {
     if (const auto why = WhyNeverStarted(name)) {
@@ -101,7 +106,8 @@ std::vector<std::string> DiscReport(Platform& platform, const std::string& folde
   for (const std::string& tag : tags) {
     const std::vector<std::string> languages =
         tag.empty() ? std::vector<std::string>{} : std::vector<std::string>{tag};
-    const Result<Licence> licence = LoadLicence(platform, folder, languages);
+    // The disc's own licence: never one in the directory disc-check was started from.
+    const Result<Licence> licence = LoadLicence(platform, folder, languages, nullptr, true);
     const std::string who = tag.empty() ? "other languages" : Printable(tag);
     if (licence.ok()) {
       lines.push_back("licence: " + who + ": " + Printable(FileNameOf(licence.value().path)));

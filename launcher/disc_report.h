@@ -12,6 +12,8 @@ namespace discgate {
 // line each, a control character in a name written as \xNN.
 //
 //   starts: NAME | starts: nothing      what accepting starts
+//   warning: NAME...: why               what the author should know of it
+//                                       (launcher/start_file_checks.h)
 //   near miss: NAME: why                a name that looks meant to start but never will
 //   licence: TAG: NAME                  the licence a reader of that language gets; "other
 //                                       languages" for everyone else

@@ -55,7 +55,8 @@ bool There(const Attempt& attempt) {
 // A sealed disc's licence comes only from beside the program, and only by a name the seal lists:
 // a file the seal lists ends the search even when it cannot be read or is not there.
 Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
-                           const std::string& programFolder, const Seal* seal) {
+                           const std::string& programFolder, const Seal* seal,
+                           bool besideProgramOnly) {
   const auto read = [&](const std::string& path, bool rtf) {
     if (!seal) return Attempt{path, rtf, platform.ReadWholeFile(path, kMaxLicenceBytes)};
     const std::string name = rtf ? RtfName(fileName) : fileName;
@@ -71,7 +72,7 @@ Attempt ReadFromFirstPlace(Platform& platform, const std::string& fileName,
   Attempt attempt;
   const std::string besideProgram = JoinPath(programFolder, fileName);
   for (const std::string& path : {fileName, besideProgram}) {
-    if (seal && path != besideProgram) continue;
+    if ((seal || besideProgramOnly) && path != besideProgram) continue;
     attempt = read(path, false);
     if (There(attempt)) return attempt;
     Attempt rich = read(RtfName(path), true);
@@ -95,7 +96,8 @@ Result<std::string> ShownText(Platform& platform, const std::string& path, bool 
 }
 
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
-                            const std::vector<std::string>& languages, const Seal* seal) {
+                            const std::vector<std::string>& languages, const Seal* seal,
+                            bool besideProgramOnly) {
   const std::vector<LicenceCandidate> candidates = LicenceCandidates(languages);
   Attempt attempt;
   Attempt missing;       // the licence that is nowhere, which a failure names
@@ -107,7 +109,7 @@ Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder
       const std::string name =
           notices ? "Notice" + candidate.fileName.substr(std::string_view("License").size())
                   : candidate.fileName;
-      attempt = ReadFromFirstPlace(platform, name, programFolder, seal);
+      attempt = ReadFromFirstPlace(platform, name, programFolder, seal, besideProgramOnly);
       language = candidate.language;
       notice = notices;
       if (found()) break;

@@ -44,8 +44,10 @@ Result<std::string> ShownText(Platform& platform, const std::string& path, bool 
                               const std::string& bytes);
 
 // With a seal, only the program's folder is looked in, only names the seal lists are read, and a
-// licence whose bytes are not the ones the seal gives is refused.
+// licence whose bytes are not the ones the seal gives is refused. `besideProgramOnly` leaves the
+// current directory out without a seal, for a report of what a disc holds.
 Result<Licence> LoadLicence(Platform& platform, const std::string& programFolder,
-                            const std::vector<std::string>& languages, const Seal* seal = nullptr);
+                            const std::vector<std::string>& languages, const Seal* seal = nullptr,
+                            bool besideProgramOnly = false);
 
 }  // namespace discgate

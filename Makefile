@@ -38,8 +38,12 @@ test: deps build fuzz-build
 # does not expand it and no shell reads it. Make would hand values from its command line to every
 # make below it (the builds cmake starts) as make text, to be expanded there: it hands none on.
 DIST_SETTINGS := DISC_CONTENT DISC_LABEL DISC_EXE_NAME DISC_COMPANY DISC_PRODUCT \
-	SIGN_PFX SIGN_PASSWORD_FILE SIGN_TIMESTAMP_URL DIST_FOLDER
-$(foreach setting,$(DIST_SETTINGS),$(eval override $(setting) := $$(value $(setting))))
+	DISC_ALLOW_SECRETS SIGN_PFX SIGN_PASSWORD_FILE SIGN_TIMESTAMP_URL DIST_FOLDER
+# Every value given on the command line, these and any other (SOURCE_DATE_EPOCH), is taken as
+# plain text: make would expand it, running a $(shell ...) in it, when it exports it to a recipe.
+$(foreach setting,$(sort $(DIST_SETTINGS) $(foreach variable,$(.VARIABLES),$(if \
+	$(filter command line,$(origin $(variable))),$(variable)))),$(eval override $(setting) := \
+	$$(value $(setting))))
 export $(DIST_SETTINGS)
 MAKEOVERRIDES :=
 

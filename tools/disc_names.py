@@ -1,6 +1,7 @@
 """The names a disc author hands the release tool, checked as data: what each field can carry,
 and the autorun.inf written from them. A value is never pasted into shell text or a command line
 here; a character a field cannot carry is refused with the variable's name and the character."""
+import fnmatch
 import unicodedata
 
 # Windows forbids these in a file name, besides control characters; Joliet rewrites ; too.
@@ -17,8 +18,14 @@ JOLIET_UNITS = 103
 # shortcuts whose icon paths make Explorer contact a \\host\share by itself.
 UNWANTED = {".env", ".ds_store", "thumbs.db", "desktop.ini"}
 UNWANTED_SUFFIXES = (".url", ".lnk", ".scf", ".library-ms", "~", ".swp", ".swo", ".bak", ".orig")
+# Private keys and secrets, by name; a .pem file only when it holds a private key.
+SECRET_NAMES = ("*.pfx", "*.p12", "*.key", "*.snk", "id_rsa*", "id_ed25519*", "*.kdbx",
+                "password*.txt")
+PRIVATE_KEY_MARK = b"PRIVATE KEY-----"
 # The caption holds the product in a fixed buffer of the program's: launcher/ui_texts.h.
 MAX_PRODUCT_LENGTH = 64
+# Far more than Explorer shows of a company; the version resource counts its blocks in 16 bits.
+MAX_COMPANY_LENGTH = 256
 # What Windows shows of a disc's label.
 LABEL_SHOWN = 32
 # What the image's ISO 9660 volume identifier holds, in bytes.
@@ -85,6 +92,15 @@ def why_not_as_is(name):
     return None
 
 
+def is_secret(name, head):
+    """Whether a file is a private key or a secret by its name, or (a .pem) by the start of what
+    it holds; names are matched in any case."""
+    lower = name.lower()
+    if any(fnmatch.fnmatchcase(lower, pattern) for pattern in SECRET_NAMES):
+        return True
+    return lower.endswith(".pem") and PRIVATE_KEY_MARK in head
+
+
 def is_unwanted(name):
     lower = name.lower()
     return (lower in UNWANTED or lower.endswith(UNWANTED_SUFFIXES) or lower.startswith(".#")
@@ -105,6 +121,14 @@ def check_text(variable, value, field, hidden=("Cc",)):
 def check_label(value):
     # A format character such as U+202E would turn the label Explorer shows around.
     return check_text("DISC_LABEL", value, "a disc's label", hidden=("Cc", "Cf"))
+
+
+def check_company(value):
+    check_text("DISC_COMPANY", value, "the version resource")
+    if utf16_units(value) > MAX_COMPANY_LENGTH:
+        raise Refused(f"DISC_COMPANY is longer than the {MAX_COMPANY_LENGTH} characters the "
+                      "version resource is given")
+    return value
 
 
 def check_product(value):
@@ -171,7 +195,9 @@ def autorun_inf(exe_name, label, product):
 
 def autorun_program(data):
     """What an author's own autorun.inf starts: the open= (or shellexecute=) of its [autorun]
-    section, without quotes and arguments; None when it starts nothing."""
+    section, without quotes and arguments; None when it starts nothing. Refused: an [autorun.*]
+    section for one kind of processor (autorun.amd64), which Windows reads instead of [autorun]
+    there, and a shell verb (shell=, shell\\verb\\command=), which AutoPlay offers to run."""
     if data.startswith(b"\xff\xfe"):
         text = data[2:].decode("utf-16-le", "replace")
     else:
@@ -181,12 +207,18 @@ def autorun_program(data):
         line = line.strip()
         if line.startswith("["):
             section = line.strip("[]").strip().lower()
+            if section.startswith("autorun."):
+                raise Refused(f"its [{shown(section)}] section would start something on that "
+                              "kind of processor")
         elif section == "autorun" and "=" in line:
             key, value = (part.strip() for part in line.split("=", 1))
-            if key.lower() in ("open", "shellexecute") and value:
+            key = key.lower()
+            if key == "shell" or key.startswith("shell\\"):
+                raise Refused(f"its {shown(key)} key offers to run something")
+            if key in ("open", "shellexecute") and value:
                 if value.startswith('"'):
                     value = value[1:].split('"', 1)[0]
-                elif key.lower() == "open":
+                elif key == "open":
                     value = value.split(" ", 1)[0]
                 if program is not None and program.lower() != value.lower():
                     return value  # two different programs: the one that is not ours counts

@@ -7,10 +7,12 @@ import sys
 from dataclasses import dataclass
 from pathlib import PurePosixPath
 
-from disc_names import Refused, is_unwanted, shown, why_not_as_is
+from disc_names import Refused, is_secret, is_unwanted, shown, why_not_as_is
 
 VERSION_CONTROL = {".git", ".svn", ".hg"}
 COPY_CHUNK = 1 << 20
+# How much of a .pem file is read to see whether it holds a private key.
+SECRET_HEAD = 1 << 16
 # Never blocks on a FIFO or a device swapped in, never follows a link put in its place. (Python
 # opens every descriptor not inherited by the tools it starts.)
 OPEN_FLAGS = os.O_RDONLY | os.O_NOFOLLOW | os.O_NONBLOCK
@@ -35,11 +37,21 @@ def open_named_folder(path):
     return os.open(path, os.O_RDONLY | os.O_DIRECTORY)
 
 
-def walk_content(root_fd):
+def head_of(fd, name):
+    """The start of a file, read through the folder's descriptor without following a link."""
+    file = os.open(name, OPEN_FLAGS, dir_fd=fd)
+    with os.fdopen(file, "rb") as reading:
+        return reading.read(SECRET_HEAD)
+
+
+def walk_content(root_fd, allowed_secrets=(), kept_apart=()):
     """The author's disc as entries, folders before what they hold, in name order. Links,
     devices, sockets and pipes are refused, as are names Windows would not read as they are;
-    each is named. Version-control folders are left out, and named; files with more than one
-    link, only their owner can read, or that authors rarely mean to ship are warned about."""
+    each is named. So are private keys and secrets (by name, and a .pem by what it holds) but
+    those whose paths are in `allowed_secrets`, files only their owner can read, and the files
+    and folders `kept_apart` names, as {(device, inode): what they are}, wherever they turn up.
+    Version-control folders are left out, and named; files with more than one link, or that
+    authors rarely mean to ship, are warned about."""
     entries, refused, warnings = [], [], []
 
     def visit(fd, relative):
@@ -61,6 +73,18 @@ def walk_content(root_fd):
             elif other != item.name:
                 refused.append(f"{shown(str(path))} and {shown(other)} differ only in case, and "
                                "Windows reads a disc's names without regard to case")
+            elif (info.st_dev, info.st_ino) in kept_apart:
+                refused.append(f"{shown(str(path))} is {kept_apart[info.st_dev, info.st_ino]}, "
+                               "which must not go onto the disc")
+            elif not stat.S_ISDIR(info.st_mode) and not info.st_mode & (stat.S_IRGRP | stat.S_IROTH):
+                refused.append(f"{shown(str(path))} can be read only by its owner: a private "
+                               "file does not go onto a disc (make it readable to all if it is "
+                               "meant to)")
+            elif (stat.S_ISREG(info.st_mode) and str(path) not in allowed_secrets
+                  and is_secret(item.name, head_of(fd, item.name)
+                                if item.name.lower().endswith(".pem") else b"")):
+                refused.append(f"{shown(str(path))} looks like a private key or a secret (name "
+                               "it in DISC_ALLOW_SECRETS if it is meant to go onto the disc)")
             else:
                 folder = stat.S_ISDIR(info.st_mode)
                 entries.append(Entry(path, folder, info.st_dev, info.st_ino, info.st_size))
@@ -69,9 +93,6 @@ def walk_content(root_fd):
                 if not folder and info.st_nlink > 1:
                     warnings.append(f"{shown(str(path))} has other links: what it holds is "
                                     "also a file elsewhere")
-                if not folder and not info.st_mode & (stat.S_IRGRP | stat.S_IROTH):
-                    warnings.append(f"{shown(str(path))} can be read only by its owner: is it "
-                                    "private?")
                 if folder:
                     child = open_folder(item.name, fd)
                     try:

@@ -15,6 +15,9 @@ authors, and a ready-to-burn ISO image of a disc.
     SIGN_TIMESTAMP_URL  an RFC 3161 time-stamp server; without one, the signature's time is
                         SOURCE_DATE_EPOCH (the last commit's time when that is not set)
     DIST_FOLDER         where the zip and the image go (dist)
+    DISC_ALLOW_SECRETS  paths in DISC_CONTENT, separated by "|", of files that look like private
+                        keys or secrets (*.pfx, *.key, a .pem with a private key, ...) and are
+                        meant to go onto the disc all the same
 
     make_dist.py [--exe EXE] [--disc-check TOOL] [--output FOLDER]
 
@@ -40,12 +43,12 @@ import tempfile
 import zipfile
 from pathlib import Path
 
-from disc_names import (Refused, autorun_inf, autorun_program, check_exe_name, check_label,
-                        check_product, check_text, shown, volume_id)
+from disc_names import (Refused, autorun_inf, autorun_program, check_company, check_exe_name,
+                        check_label, check_product, shown, volume_id)
 from disc_tree import copy_file, open_named_folder, read_file, walk_content
 from joliet import root_names
 from page_checks import page_warnings
-from seal import sealed_program, write_seal
+from seal import SEAL_NAME, sealed_program, write_seal
 
 ROOT = Path(__file__).resolve().parents[1]
 BUILD = ROOT / "build"
@@ -168,33 +171,90 @@ def open_content(content):
         raise Refused(f"DISC_CONTENT {shown(content)} is not a folder ({error.strerror})") from None
 
 
-def check_own_autorun(root_fd, entries, exe_name):
-    """An author's own autorun.inf may start only the program: AutoPlay would otherwise offer to
-    run something without the agreement."""
+def own_autorun(root_fd, entries, exe_name):
+    """An author's own autorun.inf, as the bytes that were checked: it may start only the
+    program, or AutoPlay would offer to run something without the agreement. None when the
+    author has none."""
     own = next((entry for entry in entries if len(entry.path.parts) == 1 and not entry.folder
                 and entry.path.name.lower() == "autorun.inf"), None)
     if own is None:
-        return False
-    program = autorun_program(read_file(root_fd, own))
+        return None
+    data = read_file(root_fd, own)
+    try:
+        program = autorun_program(data)
+    except Refused as refusal:
+        raise Refused(f"DISC_CONTENT's own {shown(own.path.name)} is refused: {refusal}: remove "
+                      "it, and one is written for you") from None
     if program is None or program.lower() != exe_name.lower():
         raise Refused(f"DISC_CONTENT's own {shown(own.path.name)} starts "
                       f'{shown(program) if program else "nothing"}, not the program '
                       f'"{shown(exe_name)}": remove it, and one is written for you')
-    return True
+    return own, data
 
 
-def author_disc(root_fd, label, product):
+def check_root_folders(entries, exe_name):
+    """Refuses a folder at the root named as a file the disc needs there: autorun.inf, the seal,
+    the program, a licence or notice, or a page (*.htm, *.html), which Windows and the release
+    tool would look for as a file."""
+    needed = {"autorun.inf", SEAL_NAME, exe_name.lower()}
+    for entry in entries:
+        name = entry.path.name.lower()
+        if len(entry.path.parts) != 1 or not entry.folder:
+            continue
+        if (name in needed or name.endswith((".htm", ".html"))
+                or (name.startswith(("license.", "notice.")) and name.endswith((".txt", ".rtf")))):
+            raise Refused(f"DISC_CONTENT holds a folder named {shown(entry.path.name)}, the name "
+                          "of a file the disc needs at its root: rename the folder")
+
+
+def kept_apart(output):
+    """The files and folders that never go onto the disc, wherever they lie: the signing
+    certificate, its password and the output folder, as {(device, inode): what they are}."""
+    apart = {}
+    for name, what in (("SIGN_PFX", "the signing certificate (SIGN_PFX)"),
+                       ("SIGN_PASSWORD_FILE", "the signing password (SIGN_PASSWORD_FILE)")):
+        if setting(name):
+            try:
+                info = os.stat(setting(name))
+            except OSError:
+                continue  # signing says so, by name
+            apart[info.st_dev, info.st_ino] = what
+    # An output folder yet to be made is made in the nearest folder that exists.
+    folder = output.absolute()
+    while not folder.exists() and folder != folder.parent:
+        folder = folder.parent
+    info = folder.stat()
+    apart[info.st_dev, info.st_ino] = "the output folder (DIST_FOLDER) or a folder holding it"
+    return apart
+
+
+def check_kept_apart(root_fd, apart):
+    """Refuses content that is itself a file or folder kept apart: the walk finds those below."""
+    info = os.fstat(root_fd)
+    if (info.st_dev, info.st_ino) in apart:
+        raise Refused(f"DISC_CONTENT is {apart[info.st_dev, info.st_ino]}, which must not go "
+                      "onto the disc")
+
+
+def author_disc(root_fd, label, product, output):
     """The author's disc as {relative path: Entry to copy, bytes, or None for a folder}, after
     the checks."""
-    entries = walk_content(root_fd)
+    apart = kept_apart(output)
+    check_kept_apart(root_fd, apart)
+    allowed = {path for path in setting("DISC_ALLOW_SECRETS").split("|") if path}
+    entries = walk_content(root_fd, allowed, apart)
     top = [entry.path.name for entry in entries if len(entry.path.parts) == 1]
     if not any(name.lower() in ("license.txt", "license.rtf", "notice.txt", "notice.rtf")
                for name in top):
         raise Refused("DISC_CONTENT has no License.txt or License.rtf (nor a Notice.txt): the "
                       "program would have no licence to show and could not start")
     exe_name = check_exe_name(setting("DISC_EXE_NAME") or "discgate.exe", top)
+    check_root_folders(entries, exe_name)
     disc = {str(entry.path): None if entry.folder else entry for entry in entries}
-    if not check_own_autorun(root_fd, entries, exe_name):
+    own = own_autorun(root_fd, entries, exe_name)
+    if own:
+        disc[str(own[0].path)] = own[1]
+    else:
         disc["autorun.inf"] = autorun_inf(exe_name, label, product)
     return disc, exe_name
 
@@ -265,6 +325,8 @@ def check_disc(tree, iso, disc_check, exe_name):
             print(f"make dist: the disc is sealed: {line}")
         elif line.startswith("sealed: "):
             continue
+        elif line.startswith("warning: "):
+            warn(shown(line.removeprefix("warning: ")))
         elif line.startswith("licence: "):
             language, name = line.removeprefix("licence: ").rsplit(": ", 1)
             print(f"make dist: readers of {shown(language)} get {shown(name)}")
@@ -346,7 +408,7 @@ def place(folder_fd, name, write):
 
 
 def make(args, work):
-    company = check_text("DISC_COMPANY", setting("DISC_COMPANY"), "the version resource")
+    company = check_company(setting("DISC_COMPANY"))
     product = check_product(setting("DISC_PRODUCT"))
     content = setting("DISC_CONTENT")
     label = setting("DISC_LABEL") or (Path(content).resolve().name if content else SAMPLE_LABEL)
@@ -359,7 +421,7 @@ def make(args, work):
     # Everything the author handed over is checked before anything is built.
     root_fd = open_content(content) if content else None
     try:
-        disc, exe_name = (author_disc(root_fd, label, product) if content
+        disc, exe_name = (author_disc(root_fd, label, product, args.output) if content
                           else ({}, "discgate.exe"))
         exe = args.exe or build_exe(company, product)
         # disc-check for authors on Windows, built beside the program. The zip's programs carry

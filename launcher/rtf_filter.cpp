@@ -26,13 +26,56 @@ struct Group {
   bool braced = false;              // its opening brace was written
   std::size_t start = 0;            // where in the output it begins
   std::int64_t fallback = 1;        // \ucN: what follows each \uN for readers without Unicode
+  bool table = false;               // within the font, colour, style or list table
 };
 
 constexpr char kHex[] = "0123456789abcdef";
 
+// Code pages and Windows character sets whose every character is one byte; anything else may be
+// read a character of two or more bytes at a time.
+bool IsSingleByteCodePage(std::int64_t page) {
+  // DOS and OEM, Windows, Mac (but Japanese, Chinese and Korean: 10001-10003, 10008), US-ASCII
+  // and ISO 8859.
+  for (const std::int64_t known :
+       {437,   708,   720,   737,   775,   850,   852,   855,   857,   858,   860,
+        861,   862,   863,   864,   865,   866,   869,   874,   10000, 10004, 10005,
+        10006, 10007, 10010, 10017, 10021, 10029, 10079, 10081, 10082, 20127}) {
+    if (page == known) return true;
+  }
+  return (page >= 1250 && page <= 1258) || (page >= 28591 && page <= 28606);
+}
+bool IsSingleByteCharset(std::int64_t charset) {
+  // ANSI, symbol, Mac, Greek, Turkish, Vietnamese, Hebrew, Arabic, Baltic, Russian, Thai,
+  // Eastern European, OEM. Not 1 (the system's default, which may be Japanese).
+  for (const std::int64_t known : {0, 2, 77, 161, 162, 163, 177, 178, 186, 204, 222, 238, 255}) {
+    if (charset == known) return true;
+  }
+  return false;
+}
+
+// Whether the document names a code page or character set that may be multi-byte anywhere: the
+// whole document is then read as such, wherever the name stands.
+bool NamesMultiByte(std::string_view rtf) {
+  RtfTokenizer tokens(rtf);
+  for (std::optional<RtfToken> token = tokens.Next(); token && token->kind != RtfTokenKind::End;
+       token = tokens.Next()) {
+    // Words as the filter knows them, in any case of their letters.
+    const RtfWord* word = token->kind == RtfTokenKind::Word ? FindRtfWord(token->text) : nullptr;
+    if (!word || !token->hasParameter) continue;
+    if ((word->spelling == "ansicpg" || word->spelling == "cpg") &&
+        !IsSingleByteCodePage(token->parameter)) {
+      return true;
+    }
+    if (word->spelling == "fcharset" && !IsSingleByteCharset(token->parameter)) return true;
+  }
+  return false;
+}
+
 class Policy {
  public:
-  explicit Policy(std::size_t size) { m_out.reserve(size + size / 8); }
+  Policy(std::size_t size, bool multiByte) : m_multiByte(multiByte) {
+    m_out.reserve(size + size / 8);
+  }
 
   // False when the document is not one a reader could agree on.
   bool Take(const RtfToken& token);
@@ -49,6 +92,14 @@ class Policy {
   void Show(const RtfToken& token);
   void Word(const RtfWord& word, const RtfToken& token);
   void Text(std::string_view text);
+  void Byte(unsigned byte);
+  // Whether the output ends in a \'hh of 0x80 or more, which a multi-byte reader would join
+  // with what comes next.
+  bool AfterHighByte() const {
+    const std::size_t size = m_out.size();
+    return size >= 4 && m_out[size - 4] == '\\' && m_out[size - 3] == '\'' &&
+           (m_out[size - 2] >= '8');
+  }
   void Begin(Content content, std::string_view word = {}) {
     Group& group = m_groups.back();
     group.content = content;
@@ -68,6 +119,8 @@ class Policy {
   std::int64_t m_skip = 0;
   std::string m_out;
   bool m_ended = false;
+  const bool m_multiByte;
+  bool m_refused = false;  // a byte a multi-byte reader would read otherwise than this filter
 };
 
 bool Policy::Take(const RtfToken& token) {
@@ -81,7 +134,7 @@ bool Policy::Take(const RtfToken& token) {
   if (m_groups.empty()) return false;  // nothing may stand outside the document's group
   if (m_groups.back().content == Content::Undecided && Decide(token)) return IsDocument();
   if (m_groups.back().content == Content::Shown) Show(token);
-  return true;
+  return !m_refused;
 }
 
 bool Policy::Open() {
@@ -100,6 +153,7 @@ bool Policy::Open() {
   Group group;
   group.within = holder.content;
   group.fallback = holder.fallback;
+  group.table = holder.table;
   if (holder.content == Content::Dropped) group.content = Content::Dropped;
   m_groups.push_back(group);
   return true;
@@ -154,6 +208,7 @@ bool Policy::Decide(const RtfToken& token) {
   }
   if (word && role == RtfRole::Table) {
     Begin(Content::Shown, word->spelling);
+    group.table = true;
     return true;
   }
   if (word && (role == RtfRole::Field || role == RtfRole::Upr)) {
@@ -188,16 +243,16 @@ void Policy::Show(const RtfToken& token) {
       if (const RtfWord* word = FindRtfWord(token.text)) Word(*word, token);
       break;
     case RtfTokenKind::Symbol:
-      if (token.text == "\\" || token.text == "{" || token.text == "}" || token.text == "~" ||
-          token.text == "-" || token.text == "_") {
+      if ((token.text == "\\" || token.text == "{" || token.text == "}") && AfterHighByte()) {
+        Byte(static_cast<unsigned char>(token.text[0]));
+      } else if (token.text == "\\" || token.text == "{" || token.text == "}" ||
+                 token.text == "~" || token.text == "-" || token.text == "_") {
         m_out += '\\';
         m_out += token.text;
       }
       break;
     case RtfTokenKind::Hex:
-      m_out += "\\'";
-      m_out += kHex[token.parameter / 16];
-      m_out += kHex[token.parameter % 16];
+      Byte(static_cast<unsigned>(token.parameter));
       break;
     case RtfTokenKind::Text:
       Text(token.text);
@@ -244,13 +299,23 @@ void Policy::Text(std::string_view text) {
     if (byte >= 0x20 && byte < 0x7F) {
       m_out += c;  // braces and backslashes are never in a run of text
     } else if (byte >= 0x80) {
-      m_out += "\\'";
-      m_out += kHex[byte / 16];
-      m_out += kHex[byte % 16];
+      Byte(byte);
     } else if (c == '\t') {
       m_out += "\\tab ";
     }
   }
+}
+
+void Policy::Byte(unsigned byte) {
+  if (byte >= 0x80 && m_multiByte) {
+    // A font's name in its own script goes; the reader then finds a font by its character set.
+    // Text it cannot decode refuses the document.
+    if (!m_groups.back().table) m_refused = true;
+    return;
+  }
+  m_out += "\\'";
+  m_out += kHex[byte / 16];
+  m_out += kHex[byte % 16];
 }
 
 bool OnlySpaceAfter(std::string_view rest) {
@@ -262,7 +327,7 @@ bool OnlySpaceAfter(std::string_view rest) {
 
 std::optional<std::string> FilterRtf(std::string_view rtf) {
   RtfTokenizer tokens(rtf);
-  Policy policy(rtf.size());
+  Policy policy(rtf.size(), NamesMultiByte(rtf));
   bool started = false;
   while (!policy.Ended()) {
     const std::optional<RtfToken> token = tokens.Next();

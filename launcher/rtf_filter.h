@@ -18,6 +18,13 @@ inline constexpr int kMaxRtfDepth = 100;
 // with its braces and backslashes escaped and bytes outside ASCII as \'hh, with no line breaks.
 // Nothing when it is not a valid RTF document: see RtfTokenizer, and groups that do not balance,
 // that nest deeper than kMaxRtfDepth, or that do not start with {\rtf.
+//
+// A reader of a multi-byte code page (Japanese, Chinese, Korean, UTF-8) takes the byte after a
+// lead byte as its trail byte, even a \, { or } that is markup. So a document that names a code
+// page or character set not known to be single-byte keeps no byte of 0x80 or more: its text
+// must come as \uN (as Word writes it, with fallbacks that are dropped), and a document with any
+// other such byte is refused. In every document, \\ \{ \} after a byte of 0x80 or more are
+// written as \'5c \'7b \'7d, which every reader takes as text.
 std::optional<std::string> FilterRtf(std::string_view rtf);
 
 }  // namespace discgate

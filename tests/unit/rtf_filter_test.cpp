@@ -76,5 +76,30 @@ TEST(RtfFilter, RefusesWhatIsNotAValidRtfDocument) {
                         std::string(kMaxRtfDepth - 1, '}') + "}"));
 }
 
+TEST(RtfFilter, AMultiByteReaderCanJoinNoByteOfTheOutputWithMarkup) {
+  // Japanese as Word writes it: \uN with Shift-JIS fallbacks, a font named in Shift-JIS.
+  const auto japanese = FilterRtf(
+      "{\\rtf1\\ansi\\ansicpg932\\uc2{\\fonttbl{\\f0\\fnil\\fcharset128 \\'82\\'6c\\'82\\'72;}}"
+      "\\f0 \\u12354\\'82\\'a0\\u12356\\'82\\'a2\\par}");
+  ASSERT_TRUE(japanese);
+  EXPECT_NE(japanese->find("\\u12354 ?\\u12356 ?"), std::string::npos) << *japanese;
+  EXPECT_EQ(japanese->find("\\'8"), std::string::npos) << *japanese;
+
+  // A lead byte before markup, or any byte the filter cannot decode, in a multi-byte document.
+  for (const char* refused :
+       {"{\\rtf1\\ansi\\ansicpg932 \\'81\\\\object}", "{\\rtf1\\ansi\\ansicpg936 a\\'81}",
+        "{\\rtf1\\ansi\\ansicpg65001 \\'e3\\'81\\'82}",
+        "{\\rtf1{\\fonttbl{\\f0\\fcharset134 x;}}\\f0 \\'b0\\'a1}",
+        "{\\rtf1{\\fonttbl{\\f0\\fcharset1 x;}}\\f0 caf\\'e9}",
+        "{\\rtf1\\ansi\\ansicpg949 \xb0\xa1}"}) {
+    EXPECT_FALSE(FilterRtf(refused)) << refused;
+  }
+
+  // Single-byte text keeps its bytes; a symbol after one is written as a byte of text.
+  const auto french = FilterRtf("{\\rtf1\\ansi\\ansicpg1252 caf\\'e9\\\\x \\'e9\\{y\\}}");
+  ASSERT_TRUE(french);
+  EXPECT_NE(french->find("caf\\'e9\\'5cx \\'e9\\'7by\\}"), std::string::npos) << *french;
+}
+
 }  // namespace
 }  // namespace discgate

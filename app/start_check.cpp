@@ -45,6 +45,7 @@ void StartCheck::Begin(HWND window, Platform& platform, std::string folder,
       ::_beginthreadex(nullptr, 0, &StartCheck::Run, m_work.get(), 0, nullptr)));
   if (!m_thread) {
     m_work->answer = LastError();
+    m_work->answered = true;
     ::PostMessageW(window, kDone, 0, 0);
   }
 }
@@ -52,13 +53,12 @@ void StartCheck::Begin(HWND window, Platform& platform, std::string folder,
 unsigned __stdcall StartCheck::Run(void* context) {
   auto* work = static_cast<Work*>(context);
   work->answer = CheckStart(*work->platform, work->folder, *work->seal, work->stop);
+  work->answered = true;
   ::PostMessageW(work->window, kDone, 0, 0);
   return 0;
 }
 
-bool StartCheck::Done() const {
-  return m_work && (!m_thread || ::WaitForSingleObject(m_thread.get(), 0) == WAIT_OBJECT_0);
-}
+bool StartCheck::Done() const { return m_work && m_work->answered; }
 
 void StartCheck::ShowWaiting(HWND label, std::wstring line) {
   m_waiting = true;
@@ -69,7 +69,7 @@ void StartCheck::ShowWaiting(HWND label, std::wstring line) {
 }
 
 Result<CheckedStart> StartCheck::Take() {
-  // Done: the thread has ended, and what it wrote is there to read.
+  // Done: the answer is written, and the thread is ending, if it has not ended yet.
   if (m_thread) ::WaitForSingleObject(m_thread.get(), INFINITE);
   Result<CheckedStart> answer = std::move(*m_work->answer);
   if (m_waiting) {

@@ -49,6 +49,8 @@ class StartCheck {
     HWND window;
     std::atomic<bool> stop{false};
     std::optional<Result<CheckedStart>> answer;
+    // Set once `answer` is written: the thread's kDone may arrive before the thread has ended.
+    std::atomic<bool> answered{false};
   };
   static unsigned __stdcall Run(void* context);
   void Stop();

@@ -11,6 +11,7 @@
 #include "app/planted_fault.h"
 #include "app/twips.h"
 #include "launcher/acceptance.h"
+#include "launcher/one_window.h"
 #include "launcher/out_of_memory.h"
 #include "launcher/program_folder.h"
 #include "platform/dpi_win.h"
@@ -282,6 +283,11 @@ void Form1::OnAccept() {
   // takes no clicks or keys from the user meanwhile.
   ::EnableWindow(m_hwnd, FALSE);
   m_platform.SetOwner(m_hwnd);
+  // The answer was given to this disc's licence: another disc swapped in meanwhile starts nothing.
+  if (m_disc) {
+    const Status same = SameDiscAsAtStart(m_platform, *m_disc);
+    if (!same.ok()) return EndAccepting(same);
+  }
   if (!m_licence.seal) return EndAccepting(Accept(m_platform));
   if (m_startCheck.Done()) return OnStartChecked();
   m_startCheck.ShowWaiting(::GetDlgItem(m_hwnd, kLabel1),

@@ -26,12 +26,14 @@ namespace discgate {
 class Form1 {
  public:
   // `product` is what the captions name; reports speak `reportLanguage`, the user's.
+  // `disc` is the program file's identity when the licence was read, if it could be known.
   Form1(HINSTANCE instance, std::string product, WinPlatform& platform,
-        const UiLanguage& reportLanguage)
+        const UiLanguage& reportLanguage, std::optional<FileIdentity> disc)
       : m_instance(instance),
         m_product(std::move(product)),
         m_platform(platform),
-        m_reportLanguage(&reportLanguage) {}
+        m_reportLanguage(&reportLanguage),
+        m_disc(disc) {}
   ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -62,6 +64,7 @@ class Form1 {
   std::string m_product;
   WinPlatform& m_platform;
   const UiLanguage* m_reportLanguage;
+  std::optional<FileIdentity> m_disc;
   Licence m_licence;  // its text only until Text1 holds it
   HWND m_hwnd = nullptr;
   int m_dpi = 96;  // of the monitor the window is on

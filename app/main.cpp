@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "app/error_report.h"
@@ -30,7 +31,15 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
     discgate::WinPlatform platform;
     discgate::OneWindow oneWindow;
     const discgate::Result<std::string> programPath = platform.ModulePath();
-    if (programPath.ok() && oneWindow.BroughtToFront(programPath.value())) {
+    // The disc the licence comes from: the program file as it is now.
+    std::optional<discgate::FileIdentity> disc;
+    if (programPath.ok()) {
+      const discgate::Result<discgate::FileIdentity> identity =
+          platform.IdentityOf(programPath.value());
+      if (identity.ok()) disc = identity.value();
+    }
+    if (programPath.ok() &&
+        oneWindow.BroughtToFront(programPath.value(), disc.value_or(discgate::FileIdentity{}))) {
       return discgate::kExitAlreadyShown;
     }
     const discgate::UiLanguage& reportLanguage =
@@ -44,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lp
       }
       licence = discgate::LoadLicenceAtStart(platform, seal);
     }
-    discgate::Form1 form(hInstance, product, platform, reportLanguage);
+    discgate::Form1 form(hInstance, product, platform, reportLanguage, disc);
     return form.Run(std::move(licence.value()), nShowCmd);
   } catch (const std::bad_alloc&) {
     // Memory ran out before the user's languages were known.

@@ -17,6 +17,8 @@ constexpr DWORD kMoment = 3000;
 constexpr DWORD kLookAgainAfter = 100;
 // PROCESS_QUERY_LIMITED_INFORMATION, which the headers for older Windows lack.
 constexpr DWORD kQueryLimitedInformation = 0x1000;
+// What this program's window answers: its disc's, set once the disc is known.
+LRESULT g_answer = OneWindowAnswer({});
 
 // The full path of a process's program file; empty when it cannot be known.
 std::string ImageOf(DWORD processId) {
@@ -52,7 +54,9 @@ struct Search {
 BOOL CALLBACK Consider(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<Search*>(lParam);
   wchar_t className[64] = {};
-  if (!::GetClassNameW(window, className, 64) || std::wcscmp(className, kClassName) != 0) {
+  // A window made hidden (a start with SW_HIDE) is nothing the user could come back to.
+  if (!::GetClassNameW(window, className, 64) || std::wcscmp(className, kClassName) != 0 ||
+      !::IsWindowVisible(window)) {
     return TRUE;
   }
   DWORD processId = 0;
@@ -76,11 +80,13 @@ UINT OneWindow::Message() {
 LRESULT OneWindow::ComeToFront(HWND window) {
   if (::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
   ::SetForegroundWindow(window);
-  return kAnswer;
+  return g_answer;
 }
 
-bool OneWindow::BroughtToFront(const std::string& programPath) {
-  m_marker.reset(::CreateMutexW(nullptr, FALSE, Widen(OneWindowName(programPath)).c_str()));
+bool OneWindow::BroughtToFront(const std::string& programPath, const FileIdentity& identity) {
+  g_answer = static_cast<LRESULT>(OneWindowAnswer(identity));
+  m_marker.reset(
+      ::CreateMutexW(nullptr, FALSE, Widen(OneWindowName(programPath, identity)).c_str()));
   // The first start, or one that cannot tell: it shows its window.
   if (!m_marker || ::GetLastError() != ERROR_ALREADY_EXISTS) return false;
   DWORD session = 0;
@@ -97,7 +103,7 @@ bool OneWindow::BroughtToFront(const std::string& programPath) {
       ::AllowSetForegroundWindow(processId);
       if (::SendMessageTimeoutW(search.found, Message(), 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
                                 kMoment, &answer) &&
-          answer == static_cast<DWORD_PTR>(kAnswer)) {
+          answer == static_cast<DWORD_PTR>(g_answer)) {
         ::SetForegroundWindow(search.found);
         return true;
       }

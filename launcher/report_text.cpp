@@ -33,6 +33,7 @@ constexpr ActionName kActionNames[] = {
     {.text = &UiTextRow::fileChanged, .action = Action::FileChanged, .systemError = false},
     {.text = &UiTextRow::fileUnreadable, .action = Action::FileUnreadable},
     {.text = &UiTextRow::sealNotValid, .action = Action::SealNotValid, .systemError = false},
+    {.text = &UiTextRow::discChanged, .action = Action::DiscChanged, .systemError = false},
 };
 
 const ActionName& NameOf(Action action) {

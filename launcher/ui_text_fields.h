@@ -36,3 +36,4 @@ DISCGATE_UI_TEXT(fileChanged)
 DISCGATE_UI_TEXT(fileUnreadable)
 DISCGATE_UI_TEXT(sealNotValid)
 DISCGATE_UI_TEXT(checkingDisc)
+DISCGATE_UI_TEXT(discChanged)  // the program's own disc is no longer in the drive at Accept

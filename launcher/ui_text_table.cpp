@@ -45,7 +45,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "\"%1\" has changed since the disc was released.",
          .fileUnreadable = "\"%1\" could not be read: the disc may be dirty or damaged.",
          .sealNotValid = "The list of the disc's files \"%1\" cannot be checked.",
-         .checkingDisc = "Checking the disc's files..."
+         .checkingDisc = "Checking the disc's files...",
+         .discChanged = "The disc in the drive has changed since the licence agreement was shown; nothing was started."
      }},
     {.tag = "ar",
      .texts = {
@@ -79,7 +80,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "تغيّر الملف \"%1\" منذ إصدار القرص.",
          .fileUnreadable = "تعذّرت قراءة الملف \"%1\": ربما يكون القرص متسخًا أو تالفًا.",
          .sealNotValid = "تعذّر التحقق من قائمة ملفات القرص \"%1\".",
-         .checkingDisc = "جارٍ التحقق من ملفات القرص..."
+         .checkingDisc = "جارٍ التحقق من ملفات القرص...",
+         .discChanged = "تغيّر القرص الموجود في محرك الأقراص منذ عرض اتفاقية الترخيص؛ لم يتم تشغيل أي شيء."
      }},
     {.tag = "cs",
      .texts = {
@@ -114,7 +116,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "Soubor „%1“ se od vydání disku změnil.",
          .fileUnreadable = "Soubor „%1“ nelze přečíst: disk může být znečištěný nebo poškozený.",
          .sealNotValid = "Seznam souborů disku „%1“ nelze ověřit.",
-         .checkingDisc = "Probíhá kontrola souborů disku..."
+         .checkingDisc = "Probíhá kontrola souborů disku...",
+         .discChanged = "Disk v jednotce se od zobrazení licenční smlouvy změnil; nic nebylo spuštěno."
      }},
     {.tag = "da",
      .texts = {
@@ -149,7 +152,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "»%1« er ændret, siden disken blev udgivet.",
          .fileUnreadable = "»%1« kunne ikke læses: disken kan være snavset eller beskadiget.",
          .sealNotValid = "Listen over diskens filer »%1« kan ikke kontrolleres.",
-         .checkingDisc = "Kontrollerer diskens filer..."
+         .checkingDisc = "Kontrollerer diskens filer...",
+         .discChanged = "Disken i drevet er skiftet, siden licensaftalen blev vist; intet blev startet."
      }},
     {.tag = "de",
      .texts = {
@@ -184,7 +188,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "„%1“ wurde seit der Veröffentlichung des Datenträgers verändert.",
          .fileUnreadable = "„%1“ konnte nicht gelesen werden: Der Datenträger ist möglicherweise verschmutzt oder beschädigt.",
          .sealNotValid = "Die Liste der Dateien des Datenträgers „%1“ kann nicht geprüft werden.",
-         .checkingDisc = "Die Dateien des Datenträgers werden geprüft..."
+         .checkingDisc = "Die Dateien des Datenträgers werden geprüft...",
+         .discChanged = "Der Datenträger im Laufwerk wurde gewechselt, seit die Lizenzvereinbarung angezeigt wurde; es wurde nichts gestartet."
      }},
     {.tag = "el",
      .texts = {
@@ -220,7 +225,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "Το «%1» έχει αλλάξει από την κυκλοφορία του δίσκου.",
          .fileUnreadable = "Δεν ήταν δυνατή η ανάγνωση του «%1»: ο δίσκος μπορεί να είναι βρόμικος ή κατεστραμμένος.",
          .sealNotValid = "Δεν είναι δυνατός ο έλεγχος της λίστας αρχείων του δίσκου «%1».",
-         .checkingDisc = "Έλεγχος των αρχείων του δίσκου..."
+         .checkingDisc = "Έλεγχος των αρχείων του δίσκου...",
+         .discChanged = "Ο δίσκος στη μονάδα άλλαξε από τότε που εμφανίστηκε η σύμβαση άδειας χρήσης· δεν ξεκίνησε τίποτα."
      }},
     {.tag = "es",
      .texts = {
@@ -256,7 +262,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "«%1» ha cambiado desde la publicación del disco.",
          .fileUnreadable = "No se pudo leer «%1»: es posible que el disco esté sucio o dañado.",
          .sealNotValid = "No se puede comprobar la lista de archivos del disco «%1».",
-         .checkingDisc = "Comprobando los archivos del disco..."
+         .checkingDisc = "Comprobando los archivos del disco...",
+         .discChanged = "El disco de la unidad ha cambiado desde que se mostró el contrato de licencia; no se inició nada."
      }},
     {.tag = "fi",
      .texts = {
@@ -290,7 +297,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "”%1” on muuttunut levyn julkaisun jälkeen.",
          .fileUnreadable = "Tiedostoa ”%1” ei voitu lukea: levy voi olla likainen tai vahingoittunut.",
          .sealNotValid = "Levyn tiedostoluetteloa ”%1” ei voi tarkistaa.",
-         .checkingDisc = "Tarkistetaan levyn tiedostoja..."
+         .checkingDisc = "Tarkistetaan levyn tiedostoja...",
+         .discChanged = "Asemassa oleva levy on vaihtunut käyttöoikeussopimuksen näyttämisen jälkeen; mitään ei käynnistetty."
      }},
     {.tag = "fr",
      .texts = {
@@ -326,7 +334,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "«\u00a0%1\u00a0» a été modifié depuis la publication du disque.",
          .fileUnreadable = "Impossible de lire «\u00a0%1\u00a0»\u00a0: le disque est peut-être sale ou endommagé.",
          .sealNotValid = "Impossible de vérifier la liste des fichiers du disque «\u00a0%1\u00a0».",
-         .checkingDisc = "Vérification des fichiers du disque..."
+         .checkingDisc = "Vérification des fichiers du disque...",
+         .discChanged = "Le disque du lecteur a changé depuis l'affichage du contrat de licence\u00a0; rien n'a été lancé."
      }},
     {.tag = "he",
      .texts = {
@@ -360,7 +369,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "הקובץ \"%1\" השתנה מאז שהתקליטור שוחרר.",
          .fileUnreadable = "לא ניתן לקרוא את הקובץ \"%1\": ייתכן שהתקליטור מלוכלך או פגום.",
          .sealNotValid = "לא ניתן לבדוק את רשימת הקבצים של התקליטור \"%1\".",
-         .checkingDisc = "בודק את קובצי התקליטור..."
+         .checkingDisc = "בודק את קובצי התקליטור...",
+         .discChanged = "התקליטור בכונן הוחלף מאז שהוצג הסכם הרישיון; דבר לא הופעל."
      }},
     {.tag = "hu",
      .texts = {
@@ -395,7 +405,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "A(z) „%1” megváltozott a lemez kiadása óta.",
          .fileUnreadable = "A(z) „%1” nem olvasható: a lemez szennyezett vagy sérült lehet.",
          .sealNotValid = "A lemez fájllistája („%1”) nem ellenőrizhető.",
-         .checkingDisc = "A lemez fájljainak ellenőrzése..."
+         .checkingDisc = "A lemez fájljainak ellenőrzése...",
+         .discChanged = "A meghajtóban lévő lemez megváltozott a licencszerződés megjelenítése óta; semmi sem indult el."
      }},
     {.tag = "it",
      .texts = {
@@ -430,7 +441,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "«%1» è stato modificato dopo la pubblicazione del disco.",
          .fileUnreadable = "Impossibile leggere «%1»: il disco potrebbe essere sporco o danneggiato.",
          .sealNotValid = "Impossibile verificare l'elenco dei file del disco «%1».",
-         .checkingDisc = "Verifica dei file del disco in corso..."
+         .checkingDisc = "Verifica dei file del disco in corso...",
+         .discChanged = "Il disco nell'unità è cambiato da quando è stato mostrato il contratto di licenza; non è stato avviato nulla."
      }},
     {.tag = "ja",
      .texts = {
@@ -463,7 +475,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "「%1」はディスクの公開後に変更されています。",
          .fileUnreadable = "「%1」を読み込めませんでした。ディスクが汚れているか、損傷している可能性があります。",
          .sealNotValid = "ディスクのファイル一覧「%1」を確認できません。",
-         .checkingDisc = "ディスクのファイルを確認しています..."
+         .checkingDisc = "ディスクのファイルを確認しています...",
+         .discChanged = "使用許諾契約の表示後にドライブのディスクが入れ替えられました。何も起動していません。"
      }},
     {.tag = "ko",
      .texts = {
@@ -496,7 +509,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "\"%1\"이(가) 디스크 배포 이후 변경되었습니다.",
          .fileUnreadable = "\"%1\"을(를) 읽을 수 없습니다. 디스크가 더럽거나 손상되었을 수 있습니다.",
          .sealNotValid = "디스크 파일 목록 \"%1\"을(를) 확인할 수 없습니다.",
-         .checkingDisc = "디스크 파일을 확인하는 중..."
+         .checkingDisc = "디스크 파일을 확인하는 중...",
+         .discChanged = "사용권 계약이 표시된 후 드라이브의 디스크가 바뀌었습니다. 아무것도 시작되지 않았습니다."
      }},
     {.tag = "nb",
      .texts = {
@@ -530,7 +544,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "«%1» er endret siden platen ble utgitt.",
          .fileUnreadable = "Kunne ikke lese «%1»: platen kan være skitten eller skadet.",
          .sealNotValid = "Listen over platens filer «%1» kan ikke kontrolleres.",
-         .checkingDisc = "Kontrollerer platens filer..."
+         .checkingDisc = "Kontrollerer platens filer...",
+         .discChanged = "Platen i stasjonen er byttet siden lisensavtalen ble vist; ingenting ble startet."
      }},
     {.tag = "nl",
      .texts = {
@@ -566,7 +581,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "“%1” is gewijzigd sinds de schijf is uitgebracht.",
          .fileUnreadable = "Kan “%1” niet lezen: de schijf is mogelijk vuil of beschadigd.",
          .sealNotValid = "De lijst met bestanden van de schijf “%1” kan niet worden gecontroleerd.",
-         .checkingDisc = "De bestanden van de schijf worden gecontroleerd..."
+         .checkingDisc = "De bestanden van de schijf worden gecontroleerd...",
+         .discChanged = "De schijf in het station is gewisseld sinds de licentieovereenkomst werd getoond; er is niets gestart."
      }},
     {.tag = "pl",
      .texts = {
@@ -601,7 +617,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "Plik „%1” został zmieniony od wydania dysku.",
          .fileUnreadable = "Nie można odczytać pliku „%1”: dysk może być zabrudzony lub uszkodzony.",
          .sealNotValid = "Nie można sprawdzić listy plików dysku „%1”.",
-         .checkingDisc = "Sprawdzanie plików dysku..."
+         .checkingDisc = "Sprawdzanie plików dysku...",
+         .discChanged = "Dysk w napędzie zmienił się od wyświetlenia umowy licencyjnej; nic nie zostało uruchomione."
      }},
     {.tag = "pt",
      .texts = {
@@ -637,7 +654,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "«%1» foi alterado desde a publicação do disco.",
          .fileUnreadable = "Não foi possível ler «%1»: o disco pode estar sujo ou danificado.",
          .sealNotValid = "Não é possível verificar a lista de ficheiros do disco «%1».",
-         .checkingDisc = "A verificar os ficheiros do disco..."
+         .checkingDisc = "A verificar os ficheiros do disco...",
+         .discChanged = "O disco na unidade foi trocado desde que o contrato de licença foi apresentado; nada foi iniciado."
      }},
     {.tag = "pt-BR",
      .texts = {
@@ -673,7 +691,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "\"%1\" foi alterado desde a publicação do disco.",
          .fileUnreadable = "Não foi possível ler \"%1\": o disco pode estar sujo ou danificado.",
          .sealNotValid = "Não é possível verificar a lista de arquivos do disco \"%1\".",
-         .checkingDisc = "Verificando os arquivos do disco..."
+         .checkingDisc = "Verificando os arquivos do disco...",
+         .discChanged = "O disco na unidade foi trocado desde que o contrato de licença foi exibido; nada foi iniciado."
      }},
     {.tag = "ru",
      .texts = {
@@ -707,7 +726,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "Файл «%1» изменён после выпуска диска.",
          .fileUnreadable = "Не удалось прочитать файл «%1»: диск может быть загрязнён или повреждён.",
          .sealNotValid = "Не удаётся проверить список файлов диска «%1».",
-         .checkingDisc = "Проверка файлов диска..."
+         .checkingDisc = "Проверка файлов диска...",
+         .discChanged = "Диск в дисководе был заменён после показа лицензионного соглашения; ничего не запущено."
      }},
     {.tag = "sv",
      .texts = {
@@ -742,7 +762,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "”%1” har ändrats sedan skivan gavs ut.",
          .fileUnreadable = "Det gick inte att läsa ”%1”: skivan kan vara smutsig eller skadad.",
          .sealNotValid = "Det går inte att kontrollera listan över skivans filer ”%1”.",
-         .checkingDisc = "Skivans filer kontrolleras..."
+         .checkingDisc = "Skivans filer kontrolleras...",
+         .discChanged = "Skivan i enheten har bytts sedan licensavtalet visades; inget startades."
      }},
     {.tag = "tr",
      .texts = {
@@ -777,7 +798,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "\"%1\" disk yayımlandıktan sonra değiştirilmiş.",
          .fileUnreadable = "\"%1\" okunamadı: disk kirli veya hasarlı olabilir.",
          .sealNotValid = "Diskin dosya listesi \"%1\" denetlenemiyor.",
-         .checkingDisc = "Diskin dosyaları denetleniyor..."
+         .checkingDisc = "Diskin dosyaları denetleniyor...",
+         .discChanged = "Lisans sözleşmesi gösterildikten sonra sürücüdeki disk değişti; hiçbir şey başlatılmadı."
      }},
     {.tag = "uk",
      .texts = {
@@ -812,7 +834,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "Файл «%1» змінено після випуску диска.",
          .fileUnreadable = "Не вдалося прочитати файл «%1»: диск може бути забрудненим або пошкодженим.",
          .sealNotValid = "Не вдається перевірити список файлів диска «%1».",
-         .checkingDisc = "Перевірка файлів диска..."
+         .checkingDisc = "Перевірка файлів диска...",
+         .discChanged = "Диск у дисководі було замінено після показу ліцензійної угоди; нічого не запущено."
      }},
     {.tag = "zh-Hans",
      .texts = {
@@ -845,7 +868,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "“%1”在光盘发布后已被更改。",
          .fileUnreadable = "无法读取“%1”：光盘可能已脏污或损坏。",
          .sealNotValid = "无法检查光盘的文件列表“%1”。",
-         .checkingDisc = "正在检查光盘文件..."
+         .checkingDisc = "正在检查光盘文件...",
+         .discChanged = "显示许可协议后，驱动器中的光盘已被更换；未启动任何内容。"
      }},
     {.tag = "zh-Hant",
      .texts = {
@@ -878,7 +902,8 @@ constexpr UiLanguage kTable[] = {
          .fileChanged = "「%1」在光碟發行後已被變更。",
          .fileUnreadable = "無法讀取「%1」：光碟可能已髒污或損壞。",
          .sealNotValid = "無法檢查光碟的檔案清單「%1」。",
-         .checkingDisc = "正在檢查光碟檔案..."
+         .checkingDisc = "正在檢查光碟檔案...",
+         .discChanged = "顯示授權合約後，光碟機中的光碟已被更換；未啟動任何內容。"
      }},
 };
 // clang-format on

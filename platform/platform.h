@@ -24,6 +24,14 @@ class TemporaryFile {
   virtual ~TemporaryFile() = default;
 };
 
+// Which file a path names now: the serial number of its volume and the file's index there. A
+// disc swapped in the drive, or a file put in the place of another, has another.
+struct FileIdentity {
+  std::uint32_t volumeSerial = 0;
+  std::uint64_t fileIndex = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
 // A file held open for reading that nobody can write, rename or delete while this object lives,
 // so what was read of it is what a program started on it reads.
 class HeldFile {
@@ -55,6 +63,7 @@ class Platform {
   virtual Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) = 0;
   // Opens a file to read and holds it: fails while anyone else may write or delete it.
   virtual Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) = 0;
+  virtual Result<FileIdentity> IdentityOf(const std::string& path) = 0;
   // Whether a file (not a folder) exists at a full path.
   virtual bool IsFile(const std::string& path) = 0;
 

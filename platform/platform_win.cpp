@@ -217,6 +217,18 @@ Result<std::unique_ptr<HeldFile>> WinPlatform::HoldFile(const std::string& path)
   return std::unique_ptr<HeldFile>(std::make_unique<WinHeldFile>(std::move(file)));
 }
 
+Result<FileIdentity> WinPlatform::IdentityOf(const std::string& path) {
+  const UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) return LastError(path);
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!::GetFileInformationByHandle(file.get(), &information)) return LastError(path);
+  return FileIdentity{
+      information.dwVolumeSerialNumber,
+      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
 bool WinPlatform::IsFile(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(FileApiPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -49,6 +49,7 @@ enum class Action : std::uint8_t {
   FileChanged,     // its bytes differ from the seal's; no system error says more
   FileUnreadable,  // a read failed: the disc may be damaged; the user may try again
   SealNotValid,    // the seal itself holds a line the program does not take
+  DiscChanged,     // the program's disc is no longer the one in the drive
 };
 
 // A failure as the user is told of it: the system's error number with its message, and what the

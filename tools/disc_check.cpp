@@ -136,6 +136,9 @@ class FolderPlatform final : public discgate::Platform {
     return Unused();
   }
   std::vector<std::string> PreferredUiLanguages() override { return {}; }
+  Result<discgate::FileIdentity> IdentityOf(const std::string& /*path*/) override {
+    return Unused();
+  }
 
  private:
   static Error Unused() { return Error{discgate::kErrorInvalidData, {}, {}, {}}; }

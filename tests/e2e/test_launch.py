@@ -3,8 +3,8 @@ import shutil
 import time
 
 from disccase import BROWSER_FOLDER, BrowserCase
-from observer_client import CMD_ACCEPT, TITLE
-from wineprefix import BUILD, TOOLS, wait_exit, windows_path
+from observer_client import CMD_ACCEPT, CMD_CANCEL, TITLE, WINDOW, parse_report
+from wineprefix import BUILD, PREFIX, TOOLS, wait_exit, windows_path
 
 class TestAcceptance(BrowserCase):
     def test_an_index_page_opens_in_the_default_browser_with_its_prefix(self):
@@ -79,6 +79,44 @@ class TestAcceptance(BrowserCase):
         self.observer.inspect("click", TITLE, CMD_ACCEPT)
         self.expect_report(process, f'Could not open "{windows_path(disc)}\\index.htm".')
         assert self.started_in_the_end() == []
+
+    def test_a_disc_swapped_into_the_drive_is_another_disc_whose_start_the_old_answer_never_gets(
+            self):
+        first_disc = self.make_disc(name="first", files=["index.htm"])
+        second_disc = self.make_disc(name="second", files=["index.htm"])
+        drive = PREFIX / "dosdevices" / "y:"
+        drive.unlink(missing_ok=True)
+        drive.symlink_to(first_disc)
+        try:
+            first = self.start_program_at("Y:\\discgate.exe", first_disc)
+            assert self.observer.wait_window(), "the agreement window did not appear"
+            # The user swaps the disc and starts the program of the new one.
+            drive.unlink()
+            drive.symlink_to(second_disc)
+            second = self.start_program_at("Y:\\discgate.exe", second_disc)
+            deadline = time.monotonic() + 30
+            while self.windows() != 2 and second.poll() is None and time.monotonic() < deadline:
+                time.sleep(0.1)
+            assert second.poll() is None and self.windows() == 2, "the new disc showed no window"
+            # The newest window is on top: declining it leaves the first disc's window.
+            self.observer.inspect("click", WINDOW, CMD_CANCEL)
+            assert wait_exit(second) == 1
+            self.observer.inspect("click", WINDOW, CMD_ACCEPT)
+            code, report = self.observer.inspect("msgbox", 20000)
+            assert code == 0, "no report appeared"
+            assert parse_report(report)["text"] == (
+                "The disc in the drive has changed since the licence agreement was shown; "
+                "nothing was started.")
+            assert wait_exit(first) == 2
+            assert self.started_in_the_end() == []
+        finally:
+            drive.unlink(missing_ok=True)
+
+    def start_program_at(self, path, cwd):
+        process = self.wine.start_program(path, cwd, self.arch,
+                                          {"DISCGATE_STARTED_LOG": str(self.started_log)})
+        self.processes.append(process)
+        return process
 
     def test_a_second_start_from_the_disc_shows_the_first_window_and_starts_nothing(self):
         disc = self.make_disc(files=["index.htm"])

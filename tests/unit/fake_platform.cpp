@@ -85,6 +85,12 @@ Result<std::unique_ptr<HeldFile>> FakePlatform::HoldFile(const std::string& path
   return std::unique_ptr<HeldFile>(std::make_unique<FakeHeldFile>(*this, path, file->second));
 }
 
+Result<FileIdentity> FakePlatform::IdentityOf(const std::string& path) {
+  const auto found = identities.find(path);
+  if (found == identities.end()) return FakeError(kErrorFileNotFound);
+  return found->second;
+}
+
 bool FakePlatform::IsFile(const std::string& path) {
   return files.count(path) > 0 || programs.count(path) > 0;
 }

@@ -17,8 +17,9 @@ constexpr DWORD kMoment = 3000;
 constexpr DWORD kLookAgainAfter = 100;
 // PROCESS_QUERY_LIMITED_INFORMATION, which the headers for older Windows lack.
 constexpr DWORD kQueryLimitedInformation = 0x1000;
-// What this program's window answers: its disc's, set once the disc is known.
-LRESULT g_answer = OneWindowAnswer({});
+// What this program's window answers: its disc's, set once the disc is known; until then, and for a
+// program that cannot know it, an answer no disc's start expects but one of the same.
+LRESULT g_answer = 1;
 
 // The full path of a process's program file; empty when it cannot be known.
 std::string ImageOf(DWORD processId) {

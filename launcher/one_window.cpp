@@ -51,10 +51,14 @@ std::uint32_t OneWindowAnswer(const FileIdentity& identity) {
 
 Status SameDiscAsAtStart(Platform& platform, const FileIdentity& atStart) {
   const Result<std::string> program = platform.ModulePath();
-  if (!program.ok()) return WithAction(program.error(), Action::DiscChanged);
+  if (!program.ok()) return {};  // the acceptance reports it
+  const Error changed{0, {}, Action::DiscChanged, program.value()};
+  // Another volume in the drive, whatever it holds; on the same one, another program file. A
+  // drive with no disc, or a folder gone from the same disc, is the acceptance's to report.
+  const Result<std::uint32_t> volume = platform.VolumeSerialOf(program.value());
+  if (volume.ok() && volume.value() != atStart.volumeSerial) return changed;
   const Result<FileIdentity> now = platform.IdentityOf(program.value());
-  if (!now.ok()) return WithAction(now.error(), Action::DiscChanged, program.value());
-  if (!(now.value() == atStart)) return Error{0, {}, Action::DiscChanged, program.value()};
+  if (now.ok() && !(now.value() == atStart)) return changed;
   return {};
 }
 

@@ -20,8 +20,9 @@ std::string OneWindowName(std::string_view programPath, const FileIdentity& iden
 // know the question answers.
 std::uint32_t OneWindowAnswer(const FileIdentity& identity);
 
-// Whether the program at `programPath` is still the file it was at start: refused with
-// Action::DiscChanged, once the licence was agreed to, when another disc is in the drive.
+// Whether the program's disc is still the one it was at start: refused with Action::DiscChanged,
+// once the licence was agreed to, when another volume is in the drive or another file stands at
+// the program's path.
 Status SameDiscAsAtStart(Platform& platform, const FileIdentity& atStart);
 
 // Whether two full paths name the same program file, as Windows compares names.

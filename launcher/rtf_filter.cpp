@@ -1,6 +1,8 @@
 #include "launcher/rtf_filter.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -36,21 +38,19 @@ constexpr char kHex[] = "0123456789abcdef";
 bool IsSingleByteCodePage(std::int64_t page) {
   // DOS and OEM, Windows, Mac (but Japanese, Chinese and Korean: 10001-10003, 10008), US-ASCII
   // and ISO 8859.
-  for (const std::int64_t known :
-       {437,   708,   720,   737,   775,   850,   852,   855,   857,   858,   860,
-        861,   862,   863,   864,   865,   866,   869,   874,   10000, 10004, 10005,
-        10006, 10007, 10010, 10017, 10021, 10029, 10079, 10081, 10082, 20127}) {
-    if (page == known) return true;
-  }
-  return (page >= 1250 && page <= 1258) || (page >= 28591 && page <= 28606);
+  static constexpr std::int64_t kKnown[] = {437,   708,   720,   737,   775,   850,   852,   855,
+                                            857,   858,   860,   861,   862,   863,   864,   865,
+                                            866,   869,   874,   10000, 10004, 10005, 10006, 10007,
+                                            10010, 10017, 10021, 10029, 10079, 10081, 10082, 20127};
+  return std::find(std::begin(kKnown), std::end(kKnown), page) != std::end(kKnown) ||
+         (page >= 1250 && page <= 1258) || (page >= 28591 && page <= 28606);
 }
 bool IsSingleByteCharset(std::int64_t charset) {
   // ANSI, symbol, Mac, Greek, Turkish, Vietnamese, Hebrew, Arabic, Baltic, Russian, Thai,
   // Eastern European, OEM. Not 1 (the system's default, which may be Japanese).
-  for (const std::int64_t known : {0, 2, 77, 161, 162, 163, 177, 178, 186, 204, 222, 238, 255}) {
-    if (charset == known) return true;
-  }
-  return false;
+  static constexpr std::int64_t kKnown[] = {0,   2,   77,  161, 162, 163, 177,
+                                            178, 186, 204, 222, 238, 255};
+  return std::find(std::begin(kKnown), std::end(kKnown), charset) != std::end(kKnown);
 }
 
 // Whether the document names a code page or character set that may be multi-byte anywhere: the

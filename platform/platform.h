@@ -64,6 +64,8 @@ class Platform {
   // Opens a file to read and holds it: fails while anyone else may write or delete it.
   virtual Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) = 0;
   virtual Result<FileIdentity> IdentityOf(const std::string& path) = 0;
+  // The serial number of the volume a path is on, whether or not the path is there.
+  virtual Result<std::uint32_t> VolumeSerialOf(const std::string& path) = 0;
   // Whether a file (not a folder) exists at a full path.
   virtual bool IsFile(const std::string& path) = 0;
 

@@ -229,6 +229,18 @@ Result<FileIdentity> WinPlatform::IdentityOf(const std::string& path) {
       (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
+Result<std::uint32_t> WinPlatform::VolumeSerialOf(const std::string& path) {
+  std::wstring root(MAX_PATH + 1, L'\0');
+  if (!::GetVolumePathNameW(Widen(path).c_str(), root.data(), static_cast<DWORD>(root.size()))) {
+    return LastError(path);
+  }
+  DWORD serial = 0;
+  if (!::GetVolumeInformationW(root.c_str(), nullptr, 0, &serial, nullptr, nullptr, nullptr, 0)) {
+    return LastError(path);
+  }
+  return std::uint32_t{serial};
+}
+
 bool WinPlatform::IsFile(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(FileApiPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -20,6 +20,7 @@ class WinPlatform final : public Platform {
   Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) override;
   Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) override;
   Result<FileIdentity> IdentityOf(const std::string& path) override;
+  Result<std::uint32_t> VolumeSerialOf(const std::string& path) override;
   bool IsFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;

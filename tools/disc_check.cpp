@@ -139,6 +139,7 @@ class FolderPlatform final : public discgate::Platform {
   Result<discgate::FileIdentity> IdentityOf(const std::string& /*path*/) override {
     return Unused();
   }
+  Result<std::uint32_t> VolumeSerialOf(const std::string& /*path*/) override { return Unused(); }
 
  private:
   static Error Unused() { return Error{discgate::kErrorInvalidData, {}, {}, {}}; }

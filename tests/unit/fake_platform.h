@@ -30,6 +30,7 @@ class FakePlatform : public Platform {
   std::map<std::string, std::vector<std::string>> folders;
   std::map<std::string, Error> unreadable;
   std::map<std::string, FileIdentity> identities;  // by full path
+  std::optional<std::uint32_t> volumeSerial;       // of the one volume there is
   Result<std::string> tempDir = std::string("C:\\Temp\\");
   std::optional<Error> createFails;
   ExecutableLookup association{42, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE"};
@@ -55,6 +56,10 @@ class FakePlatform : public Platform {
   Result<std::unique_ptr<TemporaryFile>> CreateTemporaryFile(const std::string& path) override;
   Result<std::unique_ptr<HeldFile>> HoldFile(const std::string& path) override;
   Result<FileIdentity> IdentityOf(const std::string& path) override;
+  Result<std::uint32_t> VolumeSerialOf(const std::string& /*path*/) override {
+    if (!volumeSerial) return Error{kErrorNotReady, {}, {}, {}};
+    return *volumeSerial;
+  }
   bool IsFile(const std::string& path) override;
   ExecutableLookup LookupExecutable(const std::string& file, const std::string& folder) override;
   Status StartProcess(const std::string& program, const std::string& commandLine) override;

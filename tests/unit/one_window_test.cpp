@@ -33,14 +33,20 @@ TEST(OneWindow, ADiscSwappedIntoTheDriveIsAnotherDiscForTheWindowAndForAccepting
   testing::FakePlatform platform;
   platform.modulePath = std::string("E:\\setup.exe");
   platform.identities["E:\\setup.exe"] = first;
+  platform.volumeSerial = first.volumeSerial;
   EXPECT_TRUE(SameDiscAsAtStart(platform, first).ok());
-  platform.identities["E:\\setup.exe"] = swapped;
+  // A folder gone from the same disc is the acceptance's to report, as a folder it cannot read.
+  platform.identities.clear();
+  EXPECT_TRUE(SameDiscAsAtStart(platform, first).ok());
+  // Another file at the program's path on the same volume; another volume, program or not.
+  platform.identities["E:\\setup.exe"] = {first.volumeSerial, 43};
   const Status changed = SameDiscAsAtStart(platform, first);
   ASSERT_FALSE(changed.ok());
   EXPECT_EQ(ReportText(changed.error(), English()),
             "The disc in the drive has changed since the licence agreement was shown; nothing was "
             "started.");
-  platform.identities.clear();  // a disc without the program
+  platform.identities.clear();
+  platform.volumeSerial = swapped.volumeSerial;
   EXPECT_EQ(SameDiscAsAtStart(platform, first).error().action, Action::DiscChanged);
 }
 

@@ -596,13 +596,18 @@ int AddTestPrinter(const wchar_t* ppd, const wchar_t* pages) {
   return SetDefaultPrinterW(kTestPrinter) ? 0 : 5;
 }
 
+// Deletes the tests' printer and waits until no program can open it any more: a job the program
+// printed may still hold it, and a test after this one must find no printer at all.
 int DeleteTestPrinter() {
-  HANDLE printer = nullptr;
-  PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-  if (!OpenPrinterW(const_cast<wchar_t*>(kTestPrinter), &printer, &access)) return 1;
-  const bool deleted = DeletePrinter(printer);
-  ClosePrinter(printer);
-  return deleted ? 0 : 2;
+  for (int waited = 0; waited < 20000; waited += 100) {
+    HANDLE printer = nullptr;
+    PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+    if (!OpenPrinterW(const_cast<wchar_t*>(kTestPrinter), &printer, &access)) return 0;
+    DeletePrinter(printer);
+    ClosePrinter(printer);
+    Sleep(100);
+  }
+  return 1;
 }
 
 // Ends the program of a window as TerminateProcess does, and waits until it has ended: Wine's
@@ -708,7 +713,7 @@ constexpr Verb kVerbs[] = {
     {L"printer", "PPD PAGES",
      "adds the tests' printer, the default, which prints to Linux file PAGES", 2, 2,
      [](wchar_t** a, int) { return AddTestPrinter(a[0], a[1]); }},
-    {L"noprinter", "", "deletes the tests' printer", 0, 0,
+    {L"noprinter", "", "deletes the tests' printer; exit 0 once it is gone", 0, 0,
      [](wchar_t**, int) { return DeleteTestPrinter(); }},
     {L"end", "TITLE MS", "ends the window's program at once (TerminateProcess) and waits for it", 2,
      2, [](wchar_t** a, int) { return End(Required(a[0]), Number(a[1])); }},

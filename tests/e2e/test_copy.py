@@ -69,7 +69,7 @@ class TestKeepACopy(DiscCase):
             assert self.observer.inspect("ok", 20000)[0] == 0, "no Print dialog"
             printed = printed_pages(pages)
         finally:
-            self.observer.inspect("noprinter")
+            assert self.observer.inspect("noprinter")[0] == 0, "the tests' printer stayed"
         assert len(printed) >= 2
         on_pages = []
         for number, lines in enumerate(printed, 1):

@@ -453,10 +453,11 @@ def test_outputs_are_new_files_in_a_folder_only_the_author_writes(tmp_path):
 
 def test_keys_stay_out_of_the_repository_and_a_readable_password_is_warned_about(
         tmp_path, signing):
-    ignored = subprocess.run(["git", "check-ignore", "--no-index", "cert.pfx", "cert.p12",
-                              "signing.key", "password.txt"], cwd=ROOT, capture_output=True,
-                             text=True).stdout.split()
-    assert ignored == ["cert.pfx", "cert.p12", "signing.key", "password.txt"]
+    keys = ["cert.pfx", "cert.p12", "signing.key", "password.txt", "cert.PFX", "key.pem",
+            "Passwords.txt"]
+    ignored = subprocess.run(["git", "check-ignore", "--no-index", *keys], cwd=ROOT,
+                             capture_output=True, text=True).stdout.split()
+    assert ignored == keys
     readable = tmp_path / "password.txt"
     shutil.copy(signing["SIGN_PASSWORD_FILE"], readable)
     readable.chmod(0o644)

@@ -43,5 +43,33 @@ TEST(LineBreaks, AWordWiderThanTheLineBreaksWhereItMustButNeverInsideASurrogateP
   EXPECT_EQ(Lines(u"ab", 0), (Texts{u"a", u"b"}));
 }
 
+TEST(LineBreaks, APageStartedAgainAtItsPlaceHasTheLinesItHadAndCountingCanStop) {
+  const std::u16string_view text = u"  one two three\r\n\r\nfour five\rsix seven eight nine\n";
+  const auto fitting = [](std::size_t, std::size_t count) {
+    return std::min<std::size_t>(count, 6);
+  };
+  const std::vector<TextLine> all = BreakLines(text, fitting);
+  bool stopped = true;
+  const std::vector<std::size_t> starts = PageStarts(
+      text, fitting, 3, [] { return true; }, stopped);
+  EXPECT_FALSE(stopped);
+  ASSERT_EQ(starts.size(), (all.size() + 2) / 3);
+  for (std::size_t page = 0; page < starts.size(); ++page) {
+    LineBreaker<char16_t, decltype(fitting)> breaker(text, fitting, starts[page]);
+    for (std::size_t line = page * 3; line < std::min(all.size(), page * 3 + 3); ++line) {
+      ASSERT_FALSE(breaker.Done());
+      const TextLine again = breaker.Next();
+      EXPECT_EQ(again.start, all[line].start);
+      EXPECT_EQ(again.length, all[line].length);
+    }
+  }
+  int asked = 0;
+  EXPECT_EQ(PageStarts(
+                text, fitting, 1, [&asked] { return ++asked < 2; }, stopped)
+                .size(),
+            2U);
+  EXPECT_TRUE(stopped);
+}
+
 }  // namespace
 }  // namespace discgate

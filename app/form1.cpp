@@ -9,6 +9,7 @@
 #include "app/form1_layout.h"
 #include "app/one_window.h"
 #include "app/planted_fault.h"
+#include "app/resource.h"
 #include "app/twips.h"
 #include "launcher/acceptance.h"
 #include "launcher/one_window.h"
@@ -66,6 +67,8 @@ int Form1::Run(Licence licence, int showCommand) {
     m_startCheck.Begin(m_hwnd, m_platform, m_folder, m_licence.seal);
   }
 
+  // Loaded from the program's own resources: nothing to free.
+  const HACCEL keys = ::LoadAcceleratorsW(m_instance, MAKEINTRESOURCEW(IDA_DISCGATE));
   MSG message;
   BOOL result;
   while ((result = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
@@ -74,11 +77,10 @@ int Form1::Run(Licence licence, int showCommand) {
       m_text1.Zoom(m_dpi, m_zoom.Percent());
       continue;
     }
-    if (const auto command = KeepACopy::OfKey(m_hwnd, message);
-        command != KeepACopy::Command::None) {
-      OnKeepACopy(command);
-      continue;
-    }
+    // A key is the window's, not a character for the text box; keys in other windows of the
+    // program (a report) stay theirs.
+    const bool inWindow = message.hwnd == m_hwnd || ::IsChild(m_hwnd, message.hwnd);
+    if (inWindow && keys && ::TranslateAcceleratorW(m_hwnd, keys, &message)) continue;
     if (m_text1.IsTab(message)) {
       m_keys.OnNextDlgCtl(::GetKeyState(VK_SHIFT) < 0 ? 1 : 0, 0);
       continue;
@@ -135,7 +137,8 @@ Status Form1::OnCreate() {
     if (!created.ok()) return created;
   }
   m_keys.Attach(m_hwnd, m_text1.Handle());
-  KeepACopy::AddToMenu(m_hwnd, *m_licence.language);
+  m_copy.Attach(m_hwnd, *m_licence.language,
+                Widen(CaptionText(*m_licence.language, m_product, m_licence.notice)));
   ApplyDpi(m_dpi);
   return m_text1.Fill(m_licence);
 }
@@ -222,9 +225,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       m_keys.OnNextDlgCtl(wParam, lParam);
       return 0;
     case WM_SYSCOMMAND:
-      if (KeepACopy::OfMenu(wParam) == KeepACopy::Command::None) break;
-      OnKeepACopy(KeepACopy::OfMenu(wParam));
-      return 0;
+      if (const int command = KeepACopy::CommandOf(wParam)) {
+        OnKeepACopy(command);
+        return 0;
+      }
+      break;
     case WM_SYSCOLORCHANGE:
       PassColourChangeOn(m_hwnd);
       return 0;
@@ -242,8 +247,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (m_startCheck.OnSetCursor()) return TRUE;
       break;
     case WM_CLOSE:
-      // Closing while the acceptance runs would end the program before it is done.
-      if (!m_accepting) Unload(kExitDeclined);
+      // Closing while the acceptance runs would end the program before it is done, and while a
+      // copy is made, pull the window from under it.
+      if (!m_accepting && !m_keepingACopy) Unload(kExitDeclined);
       return 0;
     case WM_DESTROY:
       // A window that failed while it was made ends nothing: a pending WM_QUIT would close the
@@ -255,6 +261,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::OnCommand(int id) {
+  if (m_zoom.OnCommand(id)) return m_text1.Zoom(m_dpi, m_zoom.Percent());
   // Enter on a focused button presses it; elsewhere it does nothing.
   if (id == IDOK) id = DialogKeys::EnterPresses();
   // Once accepted, the answer stands: nothing else is pressed until the acceptance has ended.
@@ -263,16 +270,15 @@ void Form1::OnCommand(int id) {
   if (id == kCmdCancel && PlantedFault(L"terminate")) std::terminate();
   if (id == kCmdCancel) Unload(kExitDeclined);
   if (id == kCmdAccept) OnAccept();
+  if (id == IDM_PRINT || id == IDM_SAVE) OnKeepACopy(id);
 }
 
-void Form1::OnKeepACopy(KeepACopy::Command command) {
-  // Once accepted, the window is on its way out.
-  if (m_accepting) return;
-  const Status kept =
-      command == KeepACopy::Command::Print
-          ? KeepACopy::Print(m_hwnd, m_text1, m_licence, m_platform,
-                             Widen(CaptionText(*m_licence.language, m_product, m_licence.notice)))
-          : KeepACopy::Save(m_hwnd, m_text1, m_licence, m_platform);
+void Form1::OnKeepACopy(int command) {
+  // Once accepted, the window is on its way out; one copy at a time.
+  if (m_accepting || m_keepingACopy) return;
+  m_keepingACopy = true;
+  const Status kept = m_copy.Run(command);
+  m_keepingACopy = false;
   // The agreement still waits for an answer.
   if (!kept.ok()) Report(kept.error());
 }

@@ -52,7 +52,7 @@ class Form1 {
   void MoveToDpi(int dpi, const RECT& frame);
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnCommand(int id);
-  void OnKeepACopy(KeepACopy::Command command);
+  void OnKeepACopy(int command);
   void OnAccept();
   // A sealed disc: starts what the check found, once it is done.
   void OnStartChecked();
@@ -69,7 +69,8 @@ class Form1 {
   HWND m_hwnd = nullptr;
   int m_dpi = 96;  // of the monitor the window is on
   UniqueFont m_messageFont;
-  LicenceView m_text1;
+  LicenceView m_text1{m_platform};
+  KeepACopy m_copy{m_text1, m_platform};
   DialogKeys m_keys;
   TextZoom m_zoom;
   StartCheck m_startCheck;             // on a sealed disc only
@@ -78,6 +79,7 @@ class Form1 {
   int m_exitCode = kExitDeclined;
   bool m_created = false;  // WM_CREATE succeeded: the window's end is the program's
   bool m_accepting = false;
+  bool m_keepingACopy = false;  // the window waits for a copy's dialogs or printing to end
 };
 
 }  // namespace discgate

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/licence_view.h"
-#include "launcher/licence_loader.h"
 #include "launcher/ui_texts.h"
 #include "platform/platform_win.h"
 #include "platform/result.h"
@@ -11,25 +12,28 @@
 namespace discgate {
 
 // Print and Save a copy: two commands at the end of the window's system menu (the icon,
-// Alt+Space, a right-click on the caption), also as Ctrl+P and Ctrl+S wherever the focus is.
-// What is printed or saved is the licence as it was shown at start, never what the reader typed
-// into the box.
+// Alt+Space, a right-click on the caption), also as Ctrl+P and Ctrl+S. It asks with the common
+// dialogs, owned by the window, and the licence box for what to print or save.
 class KeepACopy {
  public:
-  enum class Command { None, Print, Save };
+  KeepACopy(const LicenceView& view, WinPlatform& platform) : m_view(view), m_platform(platform) {}
 
-  static void AddToMenu(HWND window, const UiLanguage& language);
-  // The command of a system-menu choice (WM_SYSCOMMAND) or of a shortcut key in the window;
-  // a shortcut is taken from the message loop, so it never reaches the text box as a character.
-  static Command OfMenu(WPARAM systemCommand);
-  static Command OfKey(HWND window, const MSG& message);
+  void Attach(HWND window, const UiLanguage& language, std::wstring caption);
+  // The command of a window-menu choice (WM_SYSCOMMAND) or a key's (WM_COMMAND); 0 for another.
+  static int CommandOf(WPARAM command);
+  // Runs IDM_PRINT or IDM_SAVE. Cancelling does nothing; a failure comes back to be reported,
+  // and the window stays.
+  Status Run(int command);
 
-  // Each asks with the common dialog, owned by the window; cancelling does nothing. A failure
-  // comes back to be reported; the window stays.
-  static Status Print(HWND window, const LicenceView& view, const Licence& licence,
-                      WinPlatform& platform, const std::wstring& caption);
-  static Status Save(HWND window, const LicenceView& view, const Licence& licence,
-                     WinPlatform& platform);
+ private:
+  Status Print();
+  Status Save();
+
+  const LicenceView& m_view;
+  WinPlatform& m_platform;
+  HWND m_window = nullptr;
+  const UiLanguage* m_language = nullptr;
+  std::wstring m_caption;
 };
 
 }  // namespace discgate

@@ -3,13 +3,16 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <string>
 
-#include "app/rich_text.h"
+#include "app/planted_fault.h"
+#include "launcher/licence_copy.h"
 #include "launcher/zoom.h"
 #include "platform/dpi_win.h"
 #include "platform/error_win.h"
+#include "platform/system_library.h"
 #include "platform/text_win.h"
 
 namespace discgate {
@@ -34,6 +37,78 @@ void KeepingPlace(HWND box, bool rich, Change change) {
   ::SendMessageW(box, EM_LINESCROLL, 0, lineNow - firstNow);
 }
 
+// An RTF licence is shown formatted in a rich-edit control: msftedit's, else riched20's, each
+// loaded from the system folder only. Null when neither is there.
+const wchar_t* RichEditClass() {
+  if (LoadSystemLibrary(L"msftedit.dll")) return L"RICHEDIT50W";
+  if (LoadSystemLibrary(L"riched20.dll")) return L"RichEdit20W";
+  return nullptr;
+}
+
+struct Source {
+  const std::string* text;
+  std::size_t done;
+};
+
+DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto* source = reinterpret_cast<Source*>(cookie);
+  // A read that fails half-way, as a disc that goes away would.
+  if (PlantedFault(L"stream") && source->done > 0) return ERROR_READ_FAULT;
+  const std::size_t left = source->text->size() - source->done;
+  const auto count = std::min(left, static_cast<std::size_t>(std::max<LONG>(wanted, 0)));
+  std::memcpy(buffer, source->text->data() + source->done, count);
+  source->done += count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
+// Fills a rich-edit control with RTF that the filter wrote anew (no group in it that is not
+// text); false unless the control read all of it without an error. The control gets no OLE
+// callback, so nothing embedded could act.
+bool StreamRtf(HWND richEdit, const std::string& rtf) {
+  // The default limit of 32,767 characters would cut a long licence.
+  ::SendMessageW(richEdit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  Source source{&rtf, 0};
+  EDITSTREAM stream{};
+  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+  stream.pfnCallback = ReadRtf;
+  ::SendMessageW(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  // The control stops at what it cannot read and keeps what it read before: only a stream read
+  // to its end without an error is the whole licence.
+  return stream.dwError == 0 && source.done == rtf.size();
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+// In a high-contrast theme the text and background take the system's colours, whatever the RTF
+// says; otherwise they are the RTF's.
+void FollowHighContrast(HWND richEdit) {
+  if (!HighContrastOn()) return;
+  ::SendMessageW(richEdit, EM_SETBKGNDCOLOR, TRUE, 0);  // the system's window colour
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR | CFM_BACKCOLOR;
+  format.dwEffects = CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR;
+  ::SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+// The RTF licence as it was shown, in a rich-edit control no one sees, for as long as a copy
+// takes: it lays out the printed pages and gives the licence's plain text.
+Result<UniqueWindow> HiddenLicence(HWND parent, const std::string& shown) {
+  const wchar_t* className = RichEditClass();
+  if (!className) return SystemError(ERROR_MOD_NOT_FOUND);
+  UniqueWindow box(::CreateWindowExW(0, className, L"", WS_CHILD | ES_MULTILINE, 0, 0, 0, 0, parent,
+                                     nullptr, nullptr, nullptr));
+  if (!box) return LastError();
+  if (!StreamRtf(box.get(), shown)) return SystemError(kErrorInvalidData);
+  return box;
+}
+
 }  // namespace
 
 UniqueFont Text1Font(int dpi, int percent) {
@@ -43,13 +118,20 @@ UniqueFont Text1Font(int dpi, int percent) {
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kText1FontFace));
 }
 
+std::wstring BoxText(HWND box) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 Status LicenceView::Create(HWND parent, HINSTANCE instance, const Licence& licence, DWORD exStyle,
                            int dpi) {
-  m_rtf = licence.rtf;
+  m_shown.rtf = licence.rtf;
   // No horizontal scrolling, so long lines wrap. ES_WANTRETURN: Enter makes a new line instead of
   // being taken by the dialog manager.
   const wchar_t* className = L"EDIT";
-  if (m_rtf) {
+  if (m_shown.rtf) {
     className = RichEditClass();
     if (!className) return SystemError(ERROR_MOD_NOT_FOUND);
   }
@@ -66,23 +148,26 @@ Status LicenceView::Create(HWND parent, HINSTANCE instance, const Licence& licen
 }
 
 Status LicenceView::Fill(Licence& licence) {
-  if (m_rtf) {
-    const bool shown = StreamRtf(m_box, licence.text);
-    std::string().swap(licence.text);
-    if (!shown) return Error{kErrorInvalidData, {}, Action::ReadLicence, licence.path};
+  std::string text;
+  text.swap(licence.text);
+  m_shown = licence;
+  if (m_shown.rtf) {
+    if (!StreamRtf(m_box, text)) {
+      return Error{kErrorInvalidData, {}, Action::ReadLicence, licence.path};
+    }
     FollowHighContrast(m_box);
     return {};
   }
   // The default limit of about 30,000 characters would stop the user's typing in a long licence.
   ::SendMessageW(m_box, EM_SETLIMITTEXT, 0, 0);
-  const std::wstring text = Widen(licence.text);
-  std::string().swap(licence.text);
-  if (!::SetWindowTextW(m_box, text.c_str())) return LastError();
+  const std::wstring wide = Widen(text);
+  std::string().swap(text);
+  if (!::SetWindowTextW(m_box, wide.c_str())) return LastError();
   return {};
 }
 
 void LicenceView::Zoom(int dpi, int percent) {
-  if (m_rtf) {
+  if (m_shown.rtf) {
     // The control zooms the RTF's own fonts itself.
     KeepingPlace(m_box, true, [this, percent] { ::SendMessageW(m_box, EM_SETZOOM, percent, 100); });
     return;
@@ -95,20 +180,41 @@ void LicenceView::Zoom(int dpi, int percent) {
   m_font = std::move(font);
 }
 
-bool LicenceView::Unmodified() const { return ::SendMessageW(m_box, EM_GETMODIFY, 0, 0) == 0; }
-
-std::wstring LicenceView::Text() const { return BoxText(m_box); }
-
-std::wstring BoxText(HWND box) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-  return text;
+bool LicenceView::IsTab(const MSG& message) const {
+  return m_shown.rtf && message.hwnd == m_box && message.message == WM_KEYDOWN &&
+         message.wParam == VK_TAB;
 }
 
-bool LicenceView::IsTab(const MSG& message) const {
-  return m_rtf && message.hwnd == m_box && message.message == WM_KEYDOWN &&
-         message.wParam == VK_TAB;
+const wchar_t* LicenceView::CopyFilter() const {
+  // An RTF licence may be kept as the RTF shown or as its plain text.
+  return m_shown.rtf ? L"*.rtf\0*.rtf\0*.txt\0*.txt\0" : L"*.txt\0*.txt\0";
+}
+
+const wchar_t* LicenceView::CopyExtension() const { return m_shown.rtf ? L"rtf" : L"txt"; }
+
+Result<std::string> LicenceView::CopyBytes(unsigned kind) const {
+  Result<std::string> shown = LicenceAsShown(m_platform, m_shown);
+  if (!shown.ok()) return shown.error();
+  if (!m_shown.rtf) return PlainCopy(shown.value());
+  if (kind == 1) return std::move(shown.value());
+  Result<UniqueWindow> box = HiddenLicence(::GetParent(m_box), shown.value());
+  if (!box.ok()) return box.error();
+  return PlainCopy(Narrow(BoxText(box.value().get())));
+}
+
+Status LicenceView::Print(HDC printer, const PageFrame& frame, PageRange range,
+                          PrintProgress& progress) const {
+  Result<std::string> shown = LicenceAsShown(m_platform, m_shown);
+  if (!shown.ok()) return shown.error();
+  if (!m_shown.rtf) {
+    std::wstring text = Widen(shown.value());
+    std::string().swap(shown.value());
+    return PrintPlain(printer, std::move(text), frame, range, progress);
+  }
+  Result<UniqueWindow> box = HiddenLicence(::GetParent(m_box), shown.value());
+  if (!box.ok()) return box.error();
+  std::string().swap(shown.value());
+  return PrintRich(printer, box.value().get(), frame, range, progress);
 }
 
 }  // namespace discgate

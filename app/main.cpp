@@ -11,6 +11,7 @@
 #include "app/product.h"
 #include "launcher/start_up.h"
 #include "launcher/out_of_memory.h"
+#include "platform/system_functions.h"
 #include "platform/system_library.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/,

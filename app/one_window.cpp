@@ -5,7 +5,7 @@
 
 #include "app/form1_controls.h"
 #include "launcher/one_window.h"
-#include "platform/system_library.h"
+#include "platform/system_functions.h"
 #include "platform/text_win.h"
 
 namespace discgate {
@@ -23,10 +23,8 @@ LRESULT g_answer = 1;
 
 // The full path of a process's program file; empty when it cannot be known.
 std::string ImageOf(DWORD processId) {
-  using Query = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
-  using ModuleName = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
   // Windows Vista and later; older ones ask psapi.
-  const auto query = SystemFunctionAs<Query>(L"kernel32.dll", "QueryFullProcessImageNameW");
+  const auto query = os::QueryFullProcessImageNameW();
   const DWORD access =
       query ? kQueryLimitedInformation : PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;
   const UniqueKernelHandle process(::OpenProcess(access, FALSE, processId));
@@ -36,7 +34,7 @@ std::string ImageOf(DWORD processId) {
   if (query) {
     if (!query(process.get(), 0, path.data(), &length)) return {};
   } else {
-    const auto name = SystemFunctionAs<ModuleName>(L"psapi.dll", "GetModuleFileNameExW");
+    const auto name = os::GetModuleFileNameExW();
     length = name ? name(process.get(), nullptr, path.data(), length) : 0;
     if (length == 0) return {};
   }

@@ -1,5 +1,7 @@
 #include "launcher/licence_copy.h"
 
+#include <algorithm>
+
 namespace discgate {
 
 Result<std::string> LicenceAsShown(Platform& platform, const Licence& licence) {
@@ -29,6 +31,10 @@ std::string PlainCopy(std::string_view text) {
     }
   }
   return copy;
+}
+
+PageRange PagesThere(PageRange chosen, int pages) {
+  return {std::max(chosen.first, 1), std::min(chosen.last, pages)};
 }
 
 std::string PageNumber(int page, int pages) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,14 @@ std::string PlainCopy(std::string_view text);
 
 // What the foot of each printed page says: "2 / 5".
 std::string PageNumber(int page, int pages);
+
+// The pages a reader chose in the Print dialog, counted from 1, both printed; all by default.
+struct PageRange {
+  int first = 1;
+  int last = std::numeric_limits<int>::max();
+};
+
+// The chosen pages that a printout of `pages` pages has; first > last when it has none of them.
+PageRange PagesThere(PageRange chosen, int pages);
 
 }  // namespace discgate

@@ -37,3 +37,6 @@ DISCGATE_UI_TEXT(fileUnreadable)
 DISCGATE_UI_TEXT(sealNotValid)
 DISCGATE_UI_TEXT(checkingDisc)
 DISCGATE_UI_TEXT(discChanged)  // the program's own disc is no longer in the drive at Accept
+// While the licence prints: the page going to the printer, as %1 of %2, and the button that stops.
+DISCGATE_UI_TEXT(printingPage)
+DISCGATE_UI_TEXT(cancelButton)

@@ -46,7 +46,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "\"%1\" could not be read: the disc may be dirty or damaged.",
          .sealNotValid = "The list of the disc's files \"%1\" cannot be checked.",
          .checkingDisc = "Checking the disc's files...",
-         .discChanged = "The disc in the drive has changed since the licence agreement was shown; nothing was started."
+         .discChanged = "The disc in the drive has changed since the licence agreement was shown; nothing was started.",
+         .printingPage = "Printing page %1 of %2...",
+         .cancelButton = "Cancel"
      }},
     {.tag = "ar",
      .texts = {
@@ -81,7 +83,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "تعذّرت قراءة الملف \"%1\": ربما يكون القرص متسخًا أو تالفًا.",
          .sealNotValid = "تعذّر التحقق من قائمة ملفات القرص \"%1\".",
          .checkingDisc = "جارٍ التحقق من ملفات القرص...",
-         .discChanged = "تغيّر القرص الموجود في محرك الأقراص منذ عرض اتفاقية الترخيص؛ لم يتم تشغيل أي شيء."
+         .discChanged = "تغيّر القرص الموجود في محرك الأقراص منذ عرض اتفاقية الترخيص؛ لم يتم تشغيل أي شيء.",
+         .printingPage = "جارٍ طباعة الصفحة %1 من %2...",
+         .cancelButton = "إلغاء"
      }},
     {.tag = "cs",
      .texts = {
@@ -117,7 +121,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Soubor „%1“ nelze přečíst: disk může být znečištěný nebo poškozený.",
          .sealNotValid = "Seznam souborů disku „%1“ nelze ověřit.",
          .checkingDisc = "Probíhá kontrola souborů disku...",
-         .discChanged = "Disk v jednotce se od zobrazení licenční smlouvy změnil; nic nebylo spuštěno."
+         .discChanged = "Disk v jednotce se od zobrazení licenční smlouvy změnil; nic nebylo spuštěno.",
+         .printingPage = "Tisk stránky %1 z %2...",
+         .cancelButton = "Storno"
      }},
     {.tag = "da",
      .texts = {
@@ -153,7 +159,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "»%1« kunne ikke læses: disken kan være snavset eller beskadiget.",
          .sealNotValid = "Listen over diskens filer »%1« kan ikke kontrolleres.",
          .checkingDisc = "Kontrollerer diskens filer...",
-         .discChanged = "Disken i drevet er skiftet, siden licensaftalen blev vist; intet blev startet."
+         .discChanged = "Disken i drevet er skiftet, siden licensaftalen blev vist; intet blev startet.",
+         .printingPage = "Udskriver side %1 af %2...",
+         .cancelButton = "Annuller"
      }},
     {.tag = "de",
      .texts = {
@@ -189,7 +197,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "„%1“ konnte nicht gelesen werden: Der Datenträger ist möglicherweise verschmutzt oder beschädigt.",
          .sealNotValid = "Die Liste der Dateien des Datenträgers „%1“ kann nicht geprüft werden.",
          .checkingDisc = "Die Dateien des Datenträgers werden geprüft...",
-         .discChanged = "Der Datenträger im Laufwerk wurde gewechselt, seit die Lizenzvereinbarung angezeigt wurde; es wurde nichts gestartet."
+         .discChanged = "Der Datenträger im Laufwerk wurde gewechselt, seit die Lizenzvereinbarung angezeigt wurde; es wurde nichts gestartet.",
+         .printingPage = "Seite %1 von %2 wird gedruckt...",
+         .cancelButton = "Abbrechen"
      }},
     {.tag = "el",
      .texts = {
@@ -226,7 +236,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Δεν ήταν δυνατή η ανάγνωση του «%1»: ο δίσκος μπορεί να είναι βρόμικος ή κατεστραμμένος.",
          .sealNotValid = "Δεν είναι δυνατός ο έλεγχος της λίστας αρχείων του δίσκου «%1».",
          .checkingDisc = "Έλεγχος των αρχείων του δίσκου...",
-         .discChanged = "Ο δίσκος στη μονάδα άλλαξε από τότε που εμφανίστηκε η σύμβαση άδειας χρήσης· δεν ξεκίνησε τίποτα."
+         .discChanged = "Ο δίσκος στη μονάδα άλλαξε από τότε που εμφανίστηκε η σύμβαση άδειας χρήσης· δεν ξεκίνησε τίποτα.",
+         .printingPage = "Εκτύπωση σελίδας %1 από %2...",
+         .cancelButton = "Άκυρο"
      }},
     {.tag = "es",
      .texts = {
@@ -263,7 +275,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "No se pudo leer «%1»: es posible que el disco esté sucio o dañado.",
          .sealNotValid = "No se puede comprobar la lista de archivos del disco «%1».",
          .checkingDisc = "Comprobando los archivos del disco...",
-         .discChanged = "El disco de la unidad ha cambiado desde que se mostró el contrato de licencia; no se inició nada."
+         .discChanged = "El disco de la unidad ha cambiado desde que se mostró el contrato de licencia; no se inició nada.",
+         .printingPage = "Imprimiendo la página %1 de %2...",
+         .cancelButton = "Cancelar"
      }},
     {.tag = "fi",
      .texts = {
@@ -298,7 +312,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Tiedostoa ”%1” ei voitu lukea: levy voi olla likainen tai vahingoittunut.",
          .sealNotValid = "Levyn tiedostoluetteloa ”%1” ei voi tarkistaa.",
          .checkingDisc = "Tarkistetaan levyn tiedostoja...",
-         .discChanged = "Asemassa oleva levy on vaihtunut käyttöoikeussopimuksen näyttämisen jälkeen; mitään ei käynnistetty."
+         .discChanged = "Asemassa oleva levy on vaihtunut käyttöoikeussopimuksen näyttämisen jälkeen; mitään ei käynnistetty.",
+         .printingPage = "Tulostetaan sivua %1/%2...",
+         .cancelButton = "Peruuta"
      }},
     {.tag = "fr",
      .texts = {
@@ -335,7 +351,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Impossible de lire «\u00a0%1\u00a0»\u00a0: le disque est peut-être sale ou endommagé.",
          .sealNotValid = "Impossible de vérifier la liste des fichiers du disque «\u00a0%1\u00a0».",
          .checkingDisc = "Vérification des fichiers du disque...",
-         .discChanged = "Le disque du lecteur a changé depuis l'affichage du contrat de licence\u00a0; rien n'a été lancé."
+         .discChanged = "Le disque du lecteur a changé depuis l'affichage du contrat de licence\u00a0; rien n'a été lancé.",
+         .printingPage = "Impression de la page %1 sur %2...",
+         .cancelButton = "Annuler"
      }},
     {.tag = "he",
      .texts = {
@@ -370,7 +388,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "לא ניתן לקרוא את הקובץ \"%1\": ייתכן שהתקליטור מלוכלך או פגום.",
          .sealNotValid = "לא ניתן לבדוק את רשימת הקבצים של התקליטור \"%1\".",
          .checkingDisc = "בודק את קובצי התקליטור...",
-         .discChanged = "התקליטור בכונן הוחלף מאז שהוצג הסכם הרישיון; דבר לא הופעל."
+         .discChanged = "התקליטור בכונן הוחלף מאז שהוצג הסכם הרישיון; דבר לא הופעל.",
+         .printingPage = "מדפיס עמוד %1 מתוך %2...",
+         .cancelButton = "ביטול"
      }},
     {.tag = "hu",
      .texts = {
@@ -406,7 +426,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "A(z) „%1” nem olvasható: a lemez szennyezett vagy sérült lehet.",
          .sealNotValid = "A lemez fájllistája („%1”) nem ellenőrizhető.",
          .checkingDisc = "A lemez fájljainak ellenőrzése...",
-         .discChanged = "A meghajtóban lévő lemez megváltozott a licencszerződés megjelenítése óta; semmi sem indult el."
+         .discChanged = "A meghajtóban lévő lemez megváltozott a licencszerződés megjelenítése óta; semmi sem indult el.",
+         .printingPage = "%1. oldal nyomtatása (összesen %2)...",
+         .cancelButton = "Mégse"
      }},
     {.tag = "it",
      .texts = {
@@ -442,7 +464,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Impossibile leggere «%1»: il disco potrebbe essere sporco o danneggiato.",
          .sealNotValid = "Impossibile verificare l'elenco dei file del disco «%1».",
          .checkingDisc = "Verifica dei file del disco in corso...",
-         .discChanged = "Il disco nell'unità è cambiato da quando è stato mostrato il contratto di licenza; non è stato avviato nulla."
+         .discChanged = "Il disco nell'unità è cambiato da quando è stato mostrato il contratto di licenza; non è stato avviato nulla.",
+         .printingPage = "Stampa della pagina %1 di %2 in corso...",
+         .cancelButton = "Annulla"
      }},
     {.tag = "ja",
      .texts = {
@@ -476,7 +500,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "「%1」を読み込めませんでした。ディスクが汚れているか、損傷している可能性があります。",
          .sealNotValid = "ディスクのファイル一覧「%1」を確認できません。",
          .checkingDisc = "ディスクのファイルを確認しています...",
-         .discChanged = "使用許諾契約の表示後にドライブのディスクが入れ替えられました。何も起動していません。"
+         .discChanged = "使用許諾契約の表示後にドライブのディスクが入れ替えられました。何も起動していません。",
+         .printingPage = "印刷しています: %1 / %2 ページ...",
+         .cancelButton = "キャンセル"
      }},
     {.tag = "ko",
      .texts = {
@@ -510,7 +536,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "\"%1\"을(를) 읽을 수 없습니다. 디스크가 더럽거나 손상되었을 수 있습니다.",
          .sealNotValid = "디스크 파일 목록 \"%1\"을(를) 확인할 수 없습니다.",
          .checkingDisc = "디스크 파일을 확인하는 중...",
-         .discChanged = "사용권 계약이 표시된 후 드라이브의 디스크가 바뀌었습니다. 아무것도 시작되지 않았습니다."
+         .discChanged = "사용권 계약이 표시된 후 드라이브의 디스크가 바뀌었습니다. 아무것도 시작되지 않았습니다.",
+         .printingPage = "인쇄 중: %1/%2페이지...",
+         .cancelButton = "취소"
      }},
     {.tag = "nb",
      .texts = {
@@ -545,7 +573,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Kunne ikke lese «%1»: platen kan være skitten eller skadet.",
          .sealNotValid = "Listen over platens filer «%1» kan ikke kontrolleres.",
          .checkingDisc = "Kontrollerer platens filer...",
-         .discChanged = "Platen i stasjonen er byttet siden lisensavtalen ble vist; ingenting ble startet."
+         .discChanged = "Platen i stasjonen er byttet siden lisensavtalen ble vist; ingenting ble startet.",
+         .printingPage = "Skriver ut side %1 av %2...",
+         .cancelButton = "Avbryt"
      }},
     {.tag = "nl",
      .texts = {
@@ -582,7 +612,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Kan “%1” niet lezen: de schijf is mogelijk vuil of beschadigd.",
          .sealNotValid = "De lijst met bestanden van de schijf “%1” kan niet worden gecontroleerd.",
          .checkingDisc = "De bestanden van de schijf worden gecontroleerd...",
-         .discChanged = "De schijf in het station is gewisseld sinds de licentieovereenkomst werd getoond; er is niets gestart."
+         .discChanged = "De schijf in het station is gewisseld sinds de licentieovereenkomst werd getoond; er is niets gestart.",
+         .printingPage = "Pagina %1 van %2 wordt afgedrukt...",
+         .cancelButton = "Annuleren"
      }},
     {.tag = "pl",
      .texts = {
@@ -618,7 +650,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Nie można odczytać pliku „%1”: dysk może być zabrudzony lub uszkodzony.",
          .sealNotValid = "Nie można sprawdzić listy plików dysku „%1”.",
          .checkingDisc = "Sprawdzanie plików dysku...",
-         .discChanged = "Dysk w napędzie zmienił się od wyświetlenia umowy licencyjnej; nic nie zostało uruchomione."
+         .discChanged = "Dysk w napędzie zmienił się od wyświetlenia umowy licencyjnej; nic nie zostało uruchomione.",
+         .printingPage = "Drukowanie strony %1 z %2...",
+         .cancelButton = "Anuluj"
      }},
     {.tag = "pt",
      .texts = {
@@ -655,7 +689,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Não foi possível ler «%1»: o disco pode estar sujo ou danificado.",
          .sealNotValid = "Não é possível verificar a lista de ficheiros do disco «%1».",
          .checkingDisc = "A verificar os ficheiros do disco...",
-         .discChanged = "O disco na unidade foi trocado desde que o contrato de licença foi apresentado; nada foi iniciado."
+         .discChanged = "O disco na unidade foi trocado desde que o contrato de licença foi apresentado; nada foi iniciado.",
+         .printingPage = "A imprimir a página %1 de %2...",
+         .cancelButton = "Cancelar"
      }},
     {.tag = "pt-BR",
      .texts = {
@@ -692,7 +728,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Não foi possível ler \"%1\": o disco pode estar sujo ou danificado.",
          .sealNotValid = "Não é possível verificar a lista de arquivos do disco \"%1\".",
          .checkingDisc = "Verificando os arquivos do disco...",
-         .discChanged = "O disco na unidade foi trocado desde que o contrato de licença foi exibido; nada foi iniciado."
+         .discChanged = "O disco na unidade foi trocado desde que o contrato de licença foi exibido; nada foi iniciado.",
+         .printingPage = "Imprimindo a página %1 de %2...",
+         .cancelButton = "Cancelar"
      }},
     {.tag = "ru",
      .texts = {
@@ -727,7 +765,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Не удалось прочитать файл «%1»: диск может быть загрязнён или повреждён.",
          .sealNotValid = "Не удаётся проверить список файлов диска «%1».",
          .checkingDisc = "Проверка файлов диска...",
-         .discChanged = "Диск в дисководе был заменён после показа лицензионного соглашения; ничего не запущено."
+         .discChanged = "Диск в дисководе был заменён после показа лицензионного соглашения; ничего не запущено.",
+         .printingPage = "Печать страницы %1 из %2...",
+         .cancelButton = "Отмена"
      }},
     {.tag = "sv",
      .texts = {
@@ -763,7 +803,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Det gick inte att läsa ”%1”: skivan kan vara smutsig eller skadad.",
          .sealNotValid = "Det går inte att kontrollera listan över skivans filer ”%1”.",
          .checkingDisc = "Skivans filer kontrolleras...",
-         .discChanged = "Skivan i enheten har bytts sedan licensavtalet visades; inget startades."
+         .discChanged = "Skivan i enheten har bytts sedan licensavtalet visades; inget startades.",
+         .printingPage = "Skriver ut sida %1 av %2...",
+         .cancelButton = "Avbryt"
      }},
     {.tag = "tr",
      .texts = {
@@ -799,7 +841,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "\"%1\" okunamadı: disk kirli veya hasarlı olabilir.",
          .sealNotValid = "Diskin dosya listesi \"%1\" denetlenemiyor.",
          .checkingDisc = "Diskin dosyaları denetleniyor...",
-         .discChanged = "Lisans sözleşmesi gösterildikten sonra sürücüdeki disk değişti; hiçbir şey başlatılmadı."
+         .discChanged = "Lisans sözleşmesi gösterildikten sonra sürücüdeki disk değişti; hiçbir şey başlatılmadı.",
+         .printingPage = "Sayfa %1 / %2 yazdırılıyor...",
+         .cancelButton = "İptal"
      }},
     {.tag = "uk",
      .texts = {
@@ -835,7 +879,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "Не вдалося прочитати файл «%1»: диск може бути забрудненим або пошкодженим.",
          .sealNotValid = "Не вдається перевірити список файлів диска «%1».",
          .checkingDisc = "Перевірка файлів диска...",
-         .discChanged = "Диск у дисководі було замінено після показу ліцензійної угоди; нічого не запущено."
+         .discChanged = "Диск у дисководі було замінено після показу ліцензійної угоди; нічого не запущено.",
+         .printingPage = "Друк сторінки %1 з %2...",
+         .cancelButton = "Скасувати"
      }},
     {.tag = "zh-Hans",
      .texts = {
@@ -869,7 +915,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "无法读取“%1”：光盘可能已脏污或损坏。",
          .sealNotValid = "无法检查光盘的文件列表“%1”。",
          .checkingDisc = "正在检查光盘文件...",
-         .discChanged = "显示许可协议后，驱动器中的光盘已被更换；未启动任何内容。"
+         .discChanged = "显示许可协议后，驱动器中的光盘已被更换；未启动任何内容。",
+         .printingPage = "正在打印第 %1 页，共 %2 页...",
+         .cancelButton = "取消"
      }},
     {.tag = "zh-Hant",
      .texts = {
@@ -903,7 +951,9 @@ constexpr UiLanguage kTable[] = {
          .fileUnreadable = "無法讀取「%1」：光碟可能已髒污或損壞。",
          .sealNotValid = "無法檢查光碟的檔案清單「%1」。",
          .checkingDisc = "正在檢查光碟檔案...",
-         .discChanged = "顯示授權合約後，光碟機中的光碟已被更換；未啟動任何內容。"
+         .discChanged = "顯示授權合約後，光碟機中的光碟已被更換；未啟動任何內容。",
+         .printingPage = "正在列印第 %1 頁，共 %2 頁...",
+         .cancelButton = "取消"
      }},
 };
 // clang-format on

@@ -2,22 +2,20 @@
 
 #include <objbase.h>
 
-#include "platform/system_library.h"
+#include "platform/system_functions.h"
 
 namespace discgate {
 
 ComApartment::ComApartment() {
-  using Initialise = HRESULT(WINAPI*)(void*, DWORD);
-  if (const auto initialise = SystemFunctionAs<Initialise>(L"ole32.dll", "CoInitializeEx")) {
+  if (const auto initialise = os::CoInitializeEx()) {
     m_initialised =
         SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
   }
 }
 
 ComApartment::~ComApartment() {
-  using Uninitialise = void(WINAPI*)();
   if (!m_initialised) return;
-  if (const auto uninitialise = SystemFunctionAs<Uninitialise>(L"ole32.dll", "CoUninitialize")) {
+  if (const auto uninitialise = os::CoUninitialize()) {
     uninitialise();
   }
 }

@@ -1,6 +1,7 @@
 #include "platform/dpi_win.h"
 
-#include "platform/system_library.h"
+#include "platform/system_functions.h"
+#include "platform/unique_handle.h"
 
 namespace discgate {
 namespace {
@@ -11,25 +12,20 @@ int Scaled(int value, int dpi) { return ::MulDiv(value, dpi, SystemDpi()); }
 }  // namespace
 
 int SystemDpi() {
-  const HDC screen = ::GetDC(nullptr);
-  const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen) ::ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
   return dpi > 0 ? dpi : 96;  // what Windows assumes when it says nothing
 }
 
 int WindowDpi(HWND window) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  const auto getDpiForWindow =
-      SystemFunctionAs<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+  const auto getDpiForWindow = os::GetDpiForWindow();
   const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
   // A DPI beyond any screen's is no answer; the layout then stays as the system's DPI makes it.
   return IsPlausibleDpi(static_cast<int>(dpi)) ? static_cast<int>(dpi) : SystemDpi();
 }
 
 UniqueFont MessageFontForDpi(int dpi) {
-  using ParametersForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-  const auto parametersForDpi =
-      SystemFunctionAs<ParametersForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
+  const auto parametersForDpi = os::SystemParametersInfoForDpi();
   NONCLIENTMETRICSW metrics{};
   // The size without the field Vista added, which every Windows accepts.
   metrics.cbSize = sizeof metrics;
@@ -43,9 +39,7 @@ UniqueFont MessageFontForDpi(int dpi) {
 }
 
 RECT FrameForClient(int width, int height, DWORD style, DWORD exStyle, int dpi) {
-  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  const auto adjustForDpi =
-      SystemFunctionAs<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
+  const auto adjustForDpi = os::AdjustWindowRectExForDpi();
   RECT frame{0, 0, width, height};
   if (adjustForDpi && adjustForDpi(&frame, style, FALSE, exStyle, dpi)) return frame;
   // Before Windows 10 the frame keeps the system DPI's size on every monitor.

@@ -8,7 +8,7 @@
 #include "platform/com_apartment.h"
 #include "platform/error_win.h"
 #include "platform/shell_codes.h"
-#include "platform/system_library.h"
+#include "platform/system_functions.h"
 #include "platform/text_win.h"
 #include "platform/trim_at_null.h"
 #include "platform/unique_handle.h"
@@ -81,9 +81,7 @@ ShellAnswer ShellExecuteOpen(HWND owner, const std::string& file, const std::str
   info.lpDirectory = wideFolder.empty() ? nullptr : wideFolder.c_str();
   info.lpClass = fileClass;
   info.nShow = SW_SHOWNORMAL;
-  using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
-  const auto shellExecute =
-      SystemFunctionAs<ShellExecuteFunction>(L"shell32.dll", "ShellExecuteExW");
+  const auto shellExecute = os::ShellExecuteExW();
   if (!shellExecute) return {false, ::GetLastError(), 0};
   const ComApartment com;
   if (shellExecute(&info)) return {true, ERROR_SUCCESS, 0};
@@ -113,15 +111,11 @@ Status ShellStatus(const ShellAnswer& answer, const std::string& file) {
 // Whether any program opens files of a type: asked only to word a failure the shell gave no
 // reason for.
 bool HasOpenCommand(const wchar_t* type) {
-  using AssocQueryStringFunction =
-      HRESULT(WINAPI*)(DWORD, DWORD, const wchar_t*, const wchar_t*, wchar_t*, DWORD*);
-  const auto query =
-      SystemFunctionAs<AssocQueryStringFunction>(L"shlwapi.dll", "AssocQueryStringW");
-  if (!query) return true;               // the shell itself will tell
-  constexpr DWORD kAssocStrCommand = 1;  // ASSOCSTR_COMMAND
+  const auto query = os::AssocQueryStringW();
+  if (!query) return true;  // the shell itself will tell
   wchar_t command[MAX_PATH * 2] = {};
   DWORD size = MAX_PATH * 2;
-  const HRESULT result = query(0, kAssocStrCommand, type, L"open", command, &size);
+  const HRESULT result = query(0, ASSOCSTR_COMMAND, type, L"open", command, &size);
   return SUCCEEDED(result) || result == E_POINTER;
 }
 
@@ -168,6 +162,29 @@ Result<std::string> WinPlatform::ReadWholeFile(const std::string& path, std::uin
   }
   bytes.resize(done);
   return bytes;
+}
+
+Status WinPlatform::WriteNewFile(const std::string& path, const std::string& bytes) {
+  const UniqueFile file(::CreateFileW(FileApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return LastError();
+  for (std::size_t done = 0; done < bytes.size();) {
+    DWORD written = 0;
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    if (!::WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) {
+      return LastError();
+    }
+    done += written;
+  }
+  return {};
+}
+
+std::string WinPlatform::DocumentsFolder() {
+  constexpr int kCsidlPersonal = 0x0005;  // the user's Documents
+  const auto folderPath = os::SHGetFolderPathW();
+  wchar_t folder[MAX_PATH] = {};
+  if (!folderPath || FAILED(folderPath(nullptr, kCsidlPersonal, nullptr, 0, folder))) return {};
+  return Narrow(TrimAtNull(std::wstring_view(folder, MAX_PATH)));
 }
 
 Result<std::vector<std::string>> WinPlatform::ListFiles(const std::string& folder) {
@@ -249,9 +266,7 @@ bool WinPlatform::IsFile(const std::string& path) {
 ExecutableLookup WinPlatform::LookupExecutable(const std::string& file, const std::string& folder) {
   // FindExecutable writes up to MAX_PATH characters and takes no buffer size.
   wchar_t buffer[MAX_PATH] = {};
-  using FindExecutableFunction = HINSTANCE(WINAPI*)(const wchar_t*, const wchar_t*, wchar_t*);
-  const auto findExecutable =
-      SystemFunctionAs<FindExecutableFunction>(L"shell32.dll", "FindExecutableW");
+  const auto findExecutable = os::FindExecutableW();
   if (!findExecutable) return {};
   const auto code =
       reinterpret_cast<INT_PTR>(findExecutable(Widen(file).c_str(), Widen(folder).c_str(), buffer));
@@ -297,10 +312,8 @@ std::vector<std::string> WinPlatform::PreferredUiLanguages() {
   std::vector<std::string> languages;
   // Vista and later keep a list of UI languages; looked up by name so the program still starts
   // on Windows XP, which has one UI language only.
-  using GetLanguages = BOOL(WINAPI*)(DWORD, ULONG*, wchar_t*, ULONG*);
   constexpr DWORD kMuiLanguageName = 0x8;  // MUI_LANGUAGE_NAME: "de-AT", not a number
-  const auto getLanguages =
-      SystemFunctionAs<GetLanguages>(L"kernel32.dll", "GetUserPreferredUILanguages");
+  const auto getLanguages = os::GetUserPreferredUILanguages();
   ULONG count = 0;
   ULONG size = 0;
   if (getLanguages && getLanguages(kMuiLanguageName, &count, nullptr, &size) && size > 0) {

@@ -29,6 +29,11 @@ class WinPlatform final : public Platform {
   std::vector<std::string> PreferredUiLanguages() override;
   std::string AnsiToUtf8(std::string_view bytes) override;
 
+  // What the window keeps a copy of the licence with. A new file holding `bytes`, in place of
+  // one of that name (the Save dialog asked before). The user's Documents folder, "" if unknown.
+  Status WriteNewFile(const std::string& path, const std::string& bytes);
+  std::string DocumentsFolder();
+
  private:
   HWND m_owner = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "platform/system_library.h"
 
-#include <commctrl.h>
+#include "platform/system_functions.h"
 
 #include <string>
 
@@ -14,11 +14,6 @@ constexpr DWORD kSearchSystem32 = 0x00000800;
 // loaded by its full path would still have its own imports looked for beside the program: with
 // LOAD_WITH_ALTERED_SEARCH_PATH they are looked for beside the DLL first, in the system folder.
 DWORD g_fullPathLoadFlags = LOAD_WITH_ALTERED_SEARCH_PATH;
-
-// kernel32 is mapped into every process before its first instruction, from the system folder.
-FARPROC Kernel32Function(const char* name) {
-  return ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), name);
-}
 
 HMODULE LoadFromSystemFolder(const wchar_t* dll) {
   wchar_t folder[MAX_PATH] = {};
@@ -37,35 +32,16 @@ constexpr const wchar_t* kDependenciesLoadedByName[] = {L"uxtheme.dll", L"msimg3
 }  // namespace
 
 void RestrictDllSearchToSystemFolder() {
-  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-  using SetDllDirectoryFunction = BOOL(WINAPI*)(const wchar_t*);
-  const auto setDefault =
-      FunctionAs<SetDefaultDllDirectoriesFunction>(Kernel32Function("SetDefaultDllDirectories"));
+  // kernel32 is mapped into every process before its first instruction, from the system folder.
+  const auto setDefault = os::SetDefaultDllDirectories();
   if (setDefault && setDefault(kSearchSystem32)) {
     g_fullPathLoadFlags = 0;  // the system folder is the only place searched already
-  } else {
-    const auto setDirectory =
-        FunctionAs<SetDllDirectoryFunction>(Kernel32Function("SetDllDirectoryW"));
-    if (setDirectory) setDirectory(L"");
+  } else if (const auto setDirectory = os::SetDllDirectoryW()) {
+    setDirectory(L"");
   }
   for (const wchar_t* dll : kDependenciesLoadedByName) LoadFromSystemFolder(dll);
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* dll) { return LoadFromSystemFolder(dll); }
-
-FARPROC SystemFunction(const wchar_t* dll, const char* name) {
-  const HMODULE module = LoadFromSystemFolder(dll);
-  return module ? ::GetProcAddress(module, name) : nullptr;
-}
-
-bool InitialiseCommonControls() {
-  // After RestrictDllSearchToSystemFolder the name is looked for in the system folder only.
-  const HMODULE module = ::LoadLibraryW(L"comctl32.dll");
-  if (!module) return false;
-  using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  const auto init = FunctionAs<InitFunction>(::GetProcAddress(module, "InitCommonControlsEx"));
-  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  return init && init(&controls);
-}
 
 }  // namespace discgate

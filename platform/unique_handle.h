@@ -58,9 +58,59 @@ struct FontHandleTraits {
   static void Close(Handle handle) { ::DeleteObject(handle); }
 };
 
+struct DcTraits {  // a DC made for a device, a printer's
+  using Handle = HDC;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { ::DeleteDC(handle); }
+};
+struct GlobalTraits {  // memory the common dialogs hand over
+  using Handle = HGLOBAL;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { ::GlobalFree(handle); }
+};
+struct WindowTraits {  // a window made for a while, not the program's own
+  using Handle = HWND;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { ::DestroyWindow(handle); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;
 using UniqueFont = UniqueHandle<FontHandleTraits>;
+using UniqueDc = UniqueHandle<DcTraits>;
+using UniqueGlobal = UniqueHandle<GlobalTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
+
+// A window's DC, or the screen's for no window, given back when it goes.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
+  ~WindowDc() {
+    if (m_dc) ::ReleaseDC(m_window, m_dc);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return m_dc; }
+
+ private:
+  HWND m_window;
+  HDC m_dc;
+};
+
+// An object selected into a DC until the guard goes, then the one it replaced again.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : m_dc(dc), m_old(::SelectObject(dc, object)) {}
+  ~Selection() {
+    if (m_old && m_old != HGDI_ERROR) ::SelectObject(m_dc, m_old);
+  }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC m_dc;
+  HGDIOBJ m_old;
+};
 
 }  // namespace discgate

@@ -277,13 +277,33 @@ int SystemMenuKey(HWND window, wchar_t letter) {
 
 // Answers the Save dialog that comes within MS milliseconds: the file name PATH, then Save. The
 // name is the dialog's file-name box (edt1, or the combo box cmb13 around it).
-int SaveAs(int milliseconds, const wchar_t* path) {
+int SaveAs(int milliseconds, const wchar_t* path, int type) {
   HWND dialog = WaitFor(L"#32770", nullptr, milliseconds);
   if (!dialog) return 1;
   HWND name = GetDlgItem(dialog, 0x480);
   if (!name) name = GetDlgItem(dialog, 0x47C);
   if (!name) return 2;
+  if (type > 0) {
+    // The "Save as type" list (cmb1), chosen as a user would: the dialog is told of the change.
+    HWND types = GetDlgItem(dialog, 0x470);
+    if (!types || SendMessageW(types, CB_SETCURSEL, type - 1, 0) == CB_ERR) return 2;
+    for (const WORD chosen : {CBN_SELENDOK, CBN_SELCHANGE}) {  // Wine's and Windows' dialogs
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(0x470, chosen), reinterpret_cast<LPARAM>(types));
+    }
+  }
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
+// The Print dialog: "Pages" (rad3) from FROM to TO (edt1, edt2), then OK.
+int PrintPages(int milliseconds, const wchar_t* from, const wchar_t* to) {
+  HWND dialog = WaitFor(L"#32770", nullptr, milliseconds);
+  HWND pages = dialog ? GetDlgItem(dialog, 0x422) : nullptr;
+  if (!pages) return 1;
+  SendMessageW(pages, BM_CLICK, 0, 0);
+  SendMessageW(GetDlgItem(dialog, 0x480), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(from));
+  SendMessageW(GetDlgItem(dialog, 0x481), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(to));
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   return 0;
 }
@@ -708,6 +728,15 @@ struct Verb {
 constexpr Verb kVerbs[] = {
     {L"wait", "TITLE MS", "exit 0 once a top-level window with TITLE exists", 2, 2,
      [](wchar_t** a, int) { return WaitFor(nullptr, a[0], Number(a[1])) ? 0 : 1; }},
+    {L"shown", "TITLE MS", "exit 0 once a top-level window with TITLE is visible: made and filled",
+     2, 2,
+     [](wchar_t** a, int) {
+       for (int waited = 0; waited < Number(a[1]); waited += 20) {
+         if (HWND window = FindMain(a[0]); window && IsWindowVisible(window)) return 0;
+         Sleep(20);
+       }
+       return 1;
+     }},
     {L"written", "FILE MS", "exit 0 once FILE exists and no program holds it open", 2, 2,
      [](wchar_t** a, int) { return Written(a[0], Number(a[1])); }},
     {L"printer", "PPD PAGES",
@@ -808,8 +837,19 @@ constexpr Verb kVerbs[] = {
        HWND dialog = WaitFor(L"#32770", nullptr, Number(a[0]));
        return dialog && PostMessageW(dialog, WM_COMMAND, IDOK, 0) ? 0 : 1;
      }},
-    {L"saveas", "MS PATH", "answers the Save dialog that comes within MS ms with PATH", 2, 2,
-     [](wchar_t** a, int) { return SaveAs(Number(a[0]), a[1]); }},
+    {L"saveas", "MS PATH [TYPE]",
+     "answers the Save dialog that comes within MS ms with PATH (as its TYPEth type, from 1)", 2, 3,
+     [](wchar_t** a, int count) {
+       return SaveAs(Number(a[0]), a[1], count == 3 ? Number(a[2]) : 0);
+     }},
+    {L"pages", "MS FROM TO", "answers the Print dialog that comes within MS ms: pages FROM to TO",
+     3, 3, [](wchar_t** a, int) { return PrintPages(Number(a[0]), a[1], a[2]); }},
+    {L"dialogbutton", "TITLE ID MS",
+     "presses button ID of the dialog TITLE that comes within MS ms", 3, 3,
+     [](wchar_t** a, int) {
+       HWND dialog = WaitFor(L"#32770", a[0], Number(a[2]));
+       return dialog && PostMessageW(Control(dialog, a[1]), BM_CLICK, 0, 0) ? 0 : 1;
+     }},
     {L"bold", "TITLE ID FROM TO",
      "1 when characters FROM to TO of a rich-edit control are all bold", 4, 4,
      [](wchar_t** a, int) {

@@ -48,5 +48,17 @@ TEST(LicenceCopy, APlainCopyIsUtf8WithAByteOrderMarkAndWindowsLineBreaks) {
   EXPECT_EQ(PageNumber(2, 5), "2 / 5");
 }
 
+TEST(LicenceCopy, OnlyThePagesChosenThatThePrintoutHasArePrinted) {
+  const auto there = [](PageRange chosen, int pages) {
+    const PageRange range = PagesThere(chosen, pages);
+    return std::pair(range.first, range.last);
+  };
+  EXPECT_EQ(there({}, 7), std::pair(1, 7));
+  EXPECT_EQ(there({2, 3}, 7), std::pair(2, 3));
+  EXPECT_EQ(there({5, 65535}, 7), std::pair(5, 7));
+  const auto [first, last] = there({9, 12}, 7);
+  EXPECT_GT(first, last);
+}
+
 }  // namespace
 }  // namespace discgate

@@ -109,7 +109,7 @@ Status KeepACopy::Save() {
   const std::string suggested = CopyFileName(m_view.Path());
   std::wstring file = Widen(suggested);
   file.resize(32768, L'\0');
-  const std::wstring documents = Widen(m_platform.DocumentsFolder());
+  const std::wstring documents = Widen(WinPlatform::DocumentsFolder());
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = m_window;
@@ -129,7 +129,7 @@ Status KeepACopy::Save() {
   const std::string path = Narrow(file);
   Result<std::string> bytes = m_view.CopyBytes(dialog.nFilterIndex);
   if (!bytes.ok()) return WithDefaultAction(bytes.error(), Action::SaveCopy, path);
-  return WithDefaultAction(m_platform.WriteNewFile(path, bytes.value()), Action::SaveCopy, path);
+  return WithDefaultAction(WinPlatform::WriteNewFile(path, bytes.value()), Action::SaveCopy, path);
 }
 
 }  // namespace discgate

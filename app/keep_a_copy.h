@@ -16,7 +16,7 @@ namespace discgate {
 // dialogs, owned by the window, and the licence box for what to print or save.
 class KeepACopy {
  public:
-  KeepACopy(const LicenceView& view, WinPlatform& platform) : m_view(view), m_platform(platform) {}
+  explicit KeepACopy(const LicenceView& view) : m_view(view) {}
 
   void Attach(HWND window, const UiLanguage& language, std::wstring caption);
   // The command of a window-menu choice (WM_SYSCOMMAND) or a key's (WM_COMMAND); 0 for another.
@@ -30,7 +30,6 @@ class KeepACopy {
   Status Save();
 
   const LicenceView& m_view;
-  WinPlatform& m_platform;
   HWND m_window = nullptr;
   const UiLanguage* m_language = nullptr;
   std::wstring m_caption;

@@ -77,7 +77,7 @@ Status PrintJob(HDC printer, const Sheet& sheet, const PageFrame& frame, int pag
       return {};
     }
     if (::StartPage(printer) <= 0) {
-      const Status failed = LastError();
+      Status failed = LastError();
       ::AbortDoc(printer);
       return failed;
     }
@@ -86,7 +86,7 @@ Status PrintJob(HDC printer, const Sheet& sheet, const PageFrame& frame, int pag
     drawBody(page - 1);
     // Cancelled while the page spooled: the printer's abort procedure said so.
     if (::EndPage(printer) <= 0) {
-      const Status failed = progress.KeepGoing() ? LastError() : Status{};
+      Status failed = progress.KeepGoing() ? LastError() : Status{};
       ::AbortDoc(printer);
       return failed;
     }
@@ -194,7 +194,7 @@ Status PrintRich(HDC printer, HWND box, const PageFrame& frame, PageRange range,
     if (start < length) return Error{kErrorInvalidData, {}, Action::Print, {}};
     break;
   }
-  const Status printed = PrintJob(
+  Status printed = PrintJob(
       printer, sheet, frame, static_cast<int>(starts.size()), range, progress, [&](int page) {
         layout.rc = text;
         layout.chrg = {starts[static_cast<std::size_t>(page)], -1};

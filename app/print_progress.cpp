@@ -64,7 +64,9 @@ void PrintProgress::LetMessagesThrough() {
   }
 }
 
-BOOL CALLBACK PrintProgress::AbortProc(HDC, int) { return g_printing && g_printing->KeepGoing(); }
+BOOL CALLBACK PrintProgress::AbortProc(HDC /*printer*/, int /*error*/) {
+  return g_printing && g_printing->KeepGoing();
+}
 
 INT_PTR CALLBACK PrintProgress::DialogProc(HWND dialog, UINT message, WPARAM wParam,
                                            LPARAM lParam) {

@@ -31,8 +31,8 @@ class WinPlatform final : public Platform {
 
   // What the window keeps a copy of the licence with. A new file holding `bytes`, in place of
   // one of that name (the Save dialog asked before). The user's Documents folder, "" if unknown.
-  Status WriteNewFile(const std::string& path, const std::string& bytes);
-  std::string DocumentsFolder();
+  static Status WriteNewFile(const std::string& path, const std::string& bytes);
+  static std::string DocumentsFolder();
 
  private:
   HWND m_owner = nullptr;

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include <cwchar>
 #include <exception>
 #include <new>
 #include <utility>
@@ -119,6 +120,9 @@ Status Form1::Create() {
     return WithAction(m_createError ? *m_createError : LastError(), Action::CreateWindow);
   }
 
+  // The title bar is dark before it is first drawn.
+  m_colours.Decide();
+  m_colours.Apply(m_hwnd, m_text1, false);
   // The window may have opened on a monitor whose DPI is not the system's; no WM_DPICHANGED
   // comes for that.
   const int dpi = WindowDpi(m_hwnd);
@@ -205,6 +209,7 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // A second start of the program from this disc: this window is the one the user sees.
   if (message == OneWindow::Message()) return OneWindow::ComeToFront(m_hwnd);
+  if (const auto answer = OnColourMessage(message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_CREATE: {
       const Status created = OnCreate();
@@ -230,9 +235,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_SYSCOLORCHANGE:
-      PassColourChangeOn(m_hwnd);
-      return 0;
     case kWmDpiChanged:
       OnDpiChanged(wParam, lParam);
       return 0;
@@ -258,6 +260,37 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
   }
   return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+std::optional<LRESULT> Form1::OnColourMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SYSCOLORCHANGE:
+      PassColourChangeOn(m_hwnd);
+      OnColoursChanged();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETHIGHCONTRAST ||
+          (lParam &&
+           std::wcscmp(reinterpret_cast<const wchar_t*>(lParam), L"ImmersiveColorSet") == 0)) {
+        OnColoursChanged();
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      if (const HBRUSH brush = m_colours.ControlColours(message, reinterpret_cast<HDC>(wParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      return std::nullopt;
+    case WM_ERASEBKGND:
+      if (m_colours.EraseBackground(m_hwnd, reinterpret_cast<HDC>(wParam))) return 1;
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+void Form1::OnColoursChanged() {
+  if (m_colours.Decide()) m_colours.Apply(m_hwnd, m_text1, true);
 }
 
 void Form1::OnCommand(int id) {

@@ -11,6 +11,7 @@
 #include "app/licence_view.h"
 #include "app/start_check.h"
 #include "app/text_zoom.h"
+#include "app/window_colours.h"
 #include "launcher/licence_loader.h"
 #include "launcher/ui_texts.h"
 #include "platform/platform_win.h"
@@ -51,6 +52,10 @@ class Form1 {
   // Lays the window out for a DPI and gives it the frame it has there.
   void MoveToDpi(int dpi, const RECT& frame);
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  // The messages of the window's colours, answered; none for another message.
+  std::optional<LRESULT> OnColourMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Dark mode or high contrast turned on or off while the window shows.
+  void OnColoursChanged();
   void OnCommand(int id);
   void OnKeepACopy(int command);
   void OnAccept();
@@ -70,9 +75,10 @@ class Form1 {
   int m_dpi = 96;  // of the monitor the window is on
   UniqueFont m_messageFont;
   LicenceView m_text1{m_platform};
-  KeepACopy m_copy{m_text1, m_platform};
+  KeepACopy m_copy{m_text1};
   DialogKeys m_keys;
   TextZoom m_zoom;
+  WindowColours m_colours;
   StartCheck m_startCheck;             // on a sealed disc only
   std::string m_folder;                // the program's, which a sealed disc's start is checked in
   std::optional<Error> m_createError;  // why WM_CREATE failed

@@ -13,6 +13,7 @@
 #include "platform/dpi_win.h"
 #include "platform/error_win.h"
 #include "platform/system_library.h"
+#include "platform/system_theme.h"
 #include "platform/text_win.h"
 
 namespace discgate {
@@ -78,13 +79,6 @@ bool StreamRtf(HWND richEdit, const std::string& rtf) {
   return stream.dwError == 0 && source.done == rtf.size();
 }
 
-bool HighContrastOn() {
-  HIGHCONTRASTW contrast{};
-  contrast.cbSize = sizeof contrast;
-  return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON);
-}
-
 // In a high-contrast theme the text and background take the system's colours, whatever the RTF
 // says; otherwise they are the RTF's.
 void FollowHighContrast(HWND richEdit) {
@@ -95,6 +89,34 @@ void FollowHighContrast(HWND richEdit) {
   format.dwMask = CFM_COLOR | CFM_BACKCOLOR;
   format.dwEffects = CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR;
   ::SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+// Gives the text from `from` to `to` that has the automatic colour `colour` instead, adding where
+// to `recoloured`. A stretch of one colour is asked about once, a mixed one in halves: the control
+// is asked about as often as the colour changes, not once a character.
+void ColourAutomaticText(HWND box, LONG from, LONG to, COLORREF colour,
+                         std::vector<CHARRANGE>& recoloured) {
+  std::vector<CHARRANGE> left{{from, to}};
+  while (!left.empty()) {
+    CHARRANGE range = left.back();
+    left.pop_back();
+    ::SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    ::SendMessageW(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    if (!(format.dwMask & CFM_COLOR)) {
+      const LONG middle = range.cpMin + (range.cpMax - range.cpMin) / 2;
+      if (middle > range.cpMin)
+        left.insert(left.end(), {{middle, range.cpMax}, {range.cpMin, middle}});
+      continue;
+    }
+    if (!(format.dwEffects & CFE_AUTOCOLOR)) continue;
+    format.dwMask = CFM_COLOR;
+    format.dwEffects = 0;
+    format.crTextColor = colour;
+    ::SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    recoloured.push_back(range);
+  }
 }
 
 // The RTF licence as it was shown, in a rich-edit control no one sees, for as long as a copy
@@ -183,6 +205,40 @@ void LicenceView::Zoom(int dpi, int percent) {
 bool LicenceView::IsTab(const MSG& message) const {
   return m_shown.rtf && message.hwnd == m_box && message.message == WM_KEYDOWN &&
          message.wParam == VK_TAB;
+}
+
+void LicenceView::SetDark(bool dark, COLORREF background, COLORREF text) {
+  SetDarkControl(m_box, dark);
+  // A plain box takes its colours from the window (WM_CTLCOLOREDIT).
+  if (!m_shown.rtf) return;
+  CHARRANGE selection{};
+  ::SendMessageW(m_box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  ::SendMessageW(m_box, WM_SETREDRAW, FALSE, 0);
+  KeepingPlace(m_box, true, [&] {
+    ::SendMessageW(m_box, EM_SETBKGNDCOLOR, dark ? FALSE : TRUE, dark ? background : 0);
+    if (dark) {
+      GETTEXTLENGTHEX measure{GTL_DEFAULT, 1200};
+      const auto length = static_cast<LONG>(
+          ::SendMessageW(m_box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0));
+      ColourAutomaticText(m_box, 0, length, text, m_recoloured);
+    } else {
+      CHARFORMAT2W automatic{};
+      automatic.cbSize = sizeof automatic;
+      automatic.dwMask = CFM_COLOR;
+      automatic.dwEffects = CFE_AUTOCOLOR;
+      for (CHARRANGE range : m_recoloured) {
+        ::SendMessageW(m_box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        ::SendMessageW(m_box, EM_SETCHARFORMAT, SCF_SELECTION,
+                       reinterpret_cast<LPARAM>(&automatic));
+      }
+      m_recoloured.clear();
+    }
+    ::SendMessageW(m_box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  });
+  // Colours are no edit of the reader's to undo.
+  ::SendMessageW(m_box, EM_EMPTYUNDOBUFFER, 0, 0);
+  ::SendMessageW(m_box, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(m_box, nullptr, TRUE);
 }
 
 const wchar_t* LicenceView::CopyFilter() const {

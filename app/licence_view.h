@@ -1,8 +1,10 @@
 #pragma once
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
+#include <vector>
 
 #include "app/form1_layout.h"
 #include "app/print_licence.h"
@@ -41,6 +43,9 @@ class LicenceView {
   // True for such a key, which then goes no further.
   bool IsTab(const MSG& message) const;
   HWND Handle() const { return m_box; }
+  // Dark: the box's background and the text in the automatic colour as given, the scroll bar in
+  // the system's dark style; the colours an RTF's author set stay. Light undoes it.
+  void SetDark(bool dark, COLORREF background, COLORREF text);
   // The licence's file, as the reports name it, and whether it reads from right to left.
   const std::string& Path() const { return m_shown.path; }
   bool RightToLeft() const { return m_shown.rightToLeft; }
@@ -57,8 +62,9 @@ class LicenceView {
  private:
   Platform& m_platform;
   HWND m_box = nullptr;
-  Licence m_shown;    // where the licence was read from and its digest; no text
-  UniqueFont m_font;  // a plain box's, at the zoom; an RTF brings its own fonts
+  Licence m_shown;                      // where the licence was read from and its digest; no text
+  UniqueFont m_font;                    // a plain box's, at the zoom; an RTF brings its own fonts
+  std::vector<CHARRANGE> m_recoloured;  // an RTF's text in the automatic colour, while dark
 };
 
 }  // namespace discgate

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "launcher/ascii.h"
+#include "launcher/colour_contrast.h"
 #include "launcher/licence_loader.h"
 #include "launcher/paths.h"
 #include "launcher/rtf_filter.h"
@@ -76,6 +77,14 @@ std::optional<std::string> WhyRefused(Platform& platform, const std::string& pat
   return std::nullopt;
 }
 
+// An RTF licence's own colours that some readers could not read, in the window's light or dark
+// colours.
+std::optional<std::string> ColoursHardToRead(Platform& platform, const std::string& path) {
+  if (!ToLowerAscii(path).ends_with(".rtf")) return std::nullopt;
+  const Result<std::string> bytes = platform.ReadWholeFile(path, kMaxLicenceBytes);
+  return bytes.ok() ? HardToReadColours(bytes.value()) : std::nullopt;
+}
+
 }  // namespace
 
 std::vector<std::string> DiscReport(Platform& platform, const std::string& folder,
@@ -96,6 +105,11 @@ std::vector<std::string> DiscReport(Platform& platform, const std::string& folde
     if (!tag) continue;
     if (const auto why = WhyRefused(platform, JoinPath(folder, name))) {
       lines.push_back("refused: " + Printable(name) + ": " + *why);
+    } else if (const auto colours = ColoursHardToRead(platform, JoinPath(folder, name))) {
+      lines.push_back("warning: " + Printable(name) +
+                      ": colours that do not read on both a light and a dark background "
+                      "(under 4.5:1 on one): " +
+                      *colours + "; text in the automatic colour reads on both");
     }
     const auto same = [&tag](const std::string& other) {
       return ToLowerAscii(other) == ToLowerAscii(*tag);

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <dwmapi.h>
 #include <psapi.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
+#include <uxtheme.h>
 #include <winspool.h>
 
 // The Windows headers this program is built with hide declarations newer than the oldest Windows
@@ -14,6 +16,7 @@ extern "C" {
 BOOL WINAPI GetUserPreferredUILanguages(DWORD flags, PULONG numLanguages, PZZWSTR languagesBuffer,
                                         PULONG languagesBufferSize);
 BOOL WINAPI QueryFullProcessImageNameW(HANDLE process, DWORD flags, LPWSTR exeName, PDWORD size);
+LONG WINAPI RtlGetVersion(PRTL_OSVERSIONINFOW versionInformation);
 UINT WINAPI GetDpiForWindow(HWND window);
 BOOL WINAPI SystemParametersInfoForDpi(UINT action, UINT param, PVOID value, UINT winIni, UINT dpi);
 BOOL WINAPI AdjustWindowRectExForDpi(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);
@@ -33,10 +36,14 @@ namespace discgate {
   X(L"kernel32.dll", SetDllDirectoryW)            \
   X(L"kernel32.dll", GetUserPreferredUILanguages) \
   X(L"kernel32.dll", QueryFullProcessImageNameW)  \
+  X(L"ntdll.dll", RtlGetVersion)                  \
+  X(L"advapi32.dll", RegGetValueW)                \
   X(L"psapi.dll", GetModuleFileNameExW)           \
   X(L"user32.dll", GetDpiForWindow)               \
   X(L"user32.dll", SystemParametersInfoForDpi)    \
   X(L"user32.dll", AdjustWindowRectExForDpi)      \
+  X(L"dwmapi.dll", DwmSetWindowAttribute)         \
+  X(L"uxtheme.dll", SetWindowTheme)               \
   X(L"shell32.dll", ShellExecuteExW)              \
   X(L"shell32.dll", FindExecutableW)              \
   X(L"shell32.dll", SHGetFolderPathW)             \

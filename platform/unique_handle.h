@@ -78,6 +78,12 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;
 using UniqueFont = UniqueHandle<FontHandleTraits>;
+struct BrushTraits {
+  using Handle = HBRUSH;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { ::DeleteObject(handle); }
+};
+using UniqueBrush = UniqueHandle<BrushTraits>;
 using UniqueDc = UniqueHandle<DcTraits>;
 using UniqueGlobal = UniqueHandle<GlobalTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;

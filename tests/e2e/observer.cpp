@@ -832,6 +832,15 @@ constexpr Verb kVerbs[] = {
      }},
     {L"menukey", "TITLE LETTER", "opens the system menu with Alt+Space, then presses LETTER", 2, 2,
      [](wchar_t** a, int) { return SystemMenuKey(Required(a[0]), a[1][0]); }},
+    {L"settingchange", "TEXT",
+     "tells every window a setting changed (WM_SETTINGCHANGE with TEXT), as Windows does", 1, 1,
+     [](wchar_t** a, int) {
+       DWORD_PTR answer = 0;
+       return SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+                                  reinterpret_cast<LPARAM>(a[0]), SMTO_ABORTIFHUNG, 5000, &answer)
+                  ? 0
+                  : 1;
+     }},
     {L"ok", "MS", "presses OK in the dialog that comes within MS ms", 1, 1,
      [](wchar_t** a, int) {
        HWND dialog = WaitFor(L"#32770", nullptr, Number(a[0]));

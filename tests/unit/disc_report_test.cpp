@@ -51,6 +51,18 @@ TEST(DiscReport, ASplashProgramForAnotherProcessorOrNoneIsWarnedAbout) {
   EXPECT_EQ(ProgramMachine(ProgramHead(0x014C).substr(0, 0x44)), 0u);  // cut short
 }
 
+TEST(DiscReport, AnRtfLicenceWithItsOwnColoursIsWarnedAboutByFile) {
+  testing::FakePlatform platform;
+  platform.files["E:\\License.rtf"] = "{\\rtf1{\\colortbl;\\red0\\green0\\blue0;}\\cf1 Text\\par}";
+  platform.files["E:\\License.de.rtf"] = "{\\rtf1{\\colortbl;}Text\\par}";
+  const std::vector<std::string> lines =
+      DiscReport(platform, "E:\\", {"License.rtf", "License.de.rtf", "index.htm"});
+  EXPECT_TRUE(Says(lines,
+                   "warning: License.rtf: colours that do not read on both a light and a "
+                   "dark background (under 4.5:1 on one): #000000;"));
+  EXPECT_FALSE(Says(lines, "warning: License.de.rtf"));
+}
+
 TEST(DiscReport, AStartPageThatLoadsFromTheWebIsWarnedAboutByLine) {
   const std::string page =
       "<html>\n"

@@ -3,10 +3,12 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <vector>
 
 #include "app/licence_view.h"
+#include "app/planted_fault.h"
 #include "app/twips.h"
 #include "launcher/licence_copy.h"
 #include "launcher/line_breaks.h"
@@ -115,6 +117,8 @@ std::wstring WithoutTabs(std::wstring text) {
 
 Status PrintPlain(HDC printer, std::wstring text, const PageFrame& frame, PageRange range,
                   PrintProgress& progress) {
+  // As when a licence's pages need more memory than there is.
+  if (PlantedFault(L"printmemory")) throw std::bad_alloc();
   const Sheet sheet = SheetOf(printer);
   const UniqueFont font = Text1Font(sheet.dpiY, 100);  // as designed, unzoomed
   const std::wstring spaced = WithoutTabs(std::move(text));

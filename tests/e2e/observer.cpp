@@ -228,8 +228,21 @@ int Key(HWND window, const std::wstring& name) {
   return 0;
 }
 
+// A message box: a dialog with the message box's text control (id 0xFFFF), not another dialog
+// of the program's (the progress of a print) that may come and go first.
+HWND WaitForMessageBox(int milliseconds) {
+  for (int waited = 0;; waited += 20) {
+    for (HWND each = nullptr;
+         (each = FindWindowExW(nullptr, each, L"#32770", nullptr)) != nullptr;) {
+      if (GetDlgItem(each, 0xFFFF)) return each;
+    }
+    if (waited >= milliseconds) return nullptr;
+    Sleep(20);
+  }
+}
+
 int MessageBoxReport(int milliseconds) {
-  HWND box = WaitFor(L"#32770", nullptr, milliseconds);
+  HWND box = WaitForMessageBox(milliseconds);
   if (!box) return 1;
   std::printf("caption=%s\n", Escaped(TextOf(box)).c_str());
   // The message text is the box's static control with id 0xFFFF.

@@ -1,12 +1,13 @@
 """Keeping a copy of the licence: the window menu's Print and Save a copy, and Ctrl+P, Ctrl+S."""
 import re
+import shutil
 import subprocess
 import time
 from pathlib import Path
 
 from disccase import SAMPLE_LICENCE, DiscCase
 from observer_client import TITLE, WINDOW, parse_report
-from wineprefix import windows_path
+from wineprefix import program, windows_path
 
 PLAIN_COPY = b"\xef\xbb\xbf" + SAMPLE_LICENCE.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
 PPD = Path(__file__).with_name("pages.ppd")
@@ -160,6 +161,24 @@ class TestKeepACopy(DiscCase):
         assert as_rtf.startswith(b"{\\rtf1") and b"Heading" in as_rtf and b"\\b" in as_rtf
         as_text = self.save_through(("ctrlkeys", "S"), self.root / "copy.txt", 2)
         assert as_text == b"\xef\xbb\xbfHeading\r\nBody.", as_text
+        assert self.decline(process) == 1
+
+    def test_printing_that_runs_out_of_memory_is_reported_and_the_agreement_still_waits(self):
+        disc = self.make_disc()
+        shutil.copy(program(self.arch).with_name("discgate-faulty.exe"), disc / "discgate.exe")
+        process = self.start_and_wait(disc, env={"DISCGATE_PLANTED_FAULT": "printmemory"})
+        pages = self.root / "pages.ps"
+        assert self.observer.inspect("printer", windows_path(PPD), pages)[0] == 0, "no printer"
+        try:
+            self.observer.inspect("ctrlkeys", WINDOW, "P")
+            assert self.observer.inspect("ok", 20000)[0] == 0, "no Print dialog"
+            code, report = self.observer.inspect("msgbox", 20000)
+        finally:
+            assert self.observer.inspect("noprinter")[0] == 0, "the tests' printer stayed"
+        assert code == 0, "no report came"
+        text = parse_report(report)["text"]
+        assert text.startswith("Could not print the licence agreement.\r\n\r\nError 8: "), text
+        assert process.poll() is None
         assert self.decline(process) == 1
 
     def test_printing_without_a_printer_is_reported_and_the_agreement_still_waits(self):

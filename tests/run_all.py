@@ -4,6 +4,7 @@ added up from the runners' own JUnit reports: CTest for the native unit tests, t
 their seeds, the checks of both programs and the lint; pytest for the release and for the
 end-to-end tests under Wine. The lint keeps the processor busy for minutes while the tests under
 Wine mostly wait, so it runs beside them."""
+import os
 import subprocess
 import sys
 from pathlib import Path
@@ -50,10 +51,26 @@ def main():
     # on nothing.
     lint = subprocess.Popen(["nice", "-n", "19", *lint_command], cwd=ROOT)
     runs = [ctest("native", "-LE", "lint"), ctest("fuzz"), ctest("win32"), ctest("win64"),
-            pytest("release", "release"), pytest("e2e", "e2e")]
+            pytest("release", "release")]
     for report, command in runs:
         print(f"== {' '.join(command[:3])} ...", flush=True)
         subprocess.run(command, cwd=ROOT)
+    # The tests under Wine for each build side by side, each with a prefix and a display of its
+    # own: they spend most of their time waiting on windows. Each one's output follows its end.
+    e2e = []
+    for arch in ("win32", "win64"):
+        report, command = pytest(f"e2e-{arch}", "e2e")
+        log = BUILD / f"e2e-{arch}.log"
+        env = dict(os.environ, DISCGATE_E2E_ARCHES=arch, DISCGATE_E2E_WORK=str(BUILD / f"e2e-{arch}"))
+        with open(log, "w") as output:
+            process = subprocess.Popen(command, cwd=ROOT, env=env, stdout=output,
+                                       stderr=subprocess.STDOUT)
+        e2e.append((process, log, command))
+        runs.append((report, command))
+    for process, log, command in e2e:
+        process.wait()
+        print(f"== {' '.join(command[:3])} ({log.name}) ...", flush=True)
+        print(log.read_text(), flush=True)
     lint.wait()
     totals = [counts(report) for report, _ in runs] + [counts(lint_report)]
     passed, failed, skipped = (sum(column) for column in zip(*totals))

@@ -7,7 +7,7 @@ import pytest
 pytest.register_assert_rewrite("disccase")
 
 from observer_client import Observer  # noqa: E402
-from wineprefix import ARCHES, Session  # noqa: E402
+from wineprefix import ARCHES, SELECTED_ARCHES, Session  # noqa: E402
 
 
 @pytest.fixture(scope="session")
@@ -28,6 +28,16 @@ def pytest_generate_tests(metafunc):
     if "arch" in metafunc.fixturenames:
         arches = getattr(metafunc.cls, "ARCHES", ARCHES)
         metafunc.parametrize("arch", arches, indirect=True, scope="session")
+
+
+def pytest_collection_modifyitems(config, items):
+    """A run for one build leaves the other build's tests to its own run."""
+    other = [item for item in items
+             if getattr(item, "callspec", None) and item.callspec.params.get("arch", SELECTED_ARCHES[0])
+             not in SELECTED_ARCHES]
+    if other:
+        config.hook.pytest_deselected(items=other)
+        items[:] = [item for item in items if item not in other]
 
 
 @pytest.fixture(scope="session")

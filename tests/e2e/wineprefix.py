@@ -13,12 +13,16 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build"
-WORK = BUILD / "e2e"
+# Each run of the tests under Wine has a folder of its own for its prefix and its cases: two runs,
+# one for each build, go side by side (DISCGATE_E2E_WORK, DISCGATE_E2E_ARCHES).
+WORK = Path(os.environ.get("DISCGATE_E2E_WORK", BUILD / "e2e"))
 PREFIX = WORK / "prefix"
 # The stand-in browser and the observer work from outside the program, so one build of them serves
 # both runs.
 TOOLS = BUILD / "win64"
 ARCHES = ("win32", "win64")
+# The builds this run tests; the others' tests are deselected, not skipped.
+SELECTED_ARCHES = tuple(os.environ.get("DISCGATE_E2E_ARCHES", ",".join(ARCHES)).split(","))
 # Fonts of the machine that stand in for Windows' own where Wine's interface font lacks a script's
 # letters: Debian's fonts-droid-fallback for Chinese, Japanese and Korean, fonts-dejavu-core for
 # Arabic and Hebrew; and the faces of Wine's they stand in for.

@@ -36,57 +36,30 @@ class UniqueHandle {
   Handle m_handle = Traits::Invalid();
 };
 
-// Process and thread handles are null when missing; file handles are INVALID_HANDLE_VALUE.
-struct KernelHandleTraits {
-  using Handle = HANDLE;
+// A handle that is null when missing, closed by `close`.
+template <typename HandleType, auto close>
+struct NullHandleTraits {
+  using Handle = HandleType;
   static Handle Invalid() { return nullptr; }
-  static void Close(Handle handle) { ::CloseHandle(handle); }
+  static void Close(Handle handle) { close(handle); }
 };
+// A handle that is INVALID_HANDLE_VALUE when missing: files and folder searches.
+template <auto close>
 struct FileHandleTraits {
   using Handle = HANDLE;
   static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Handle handle) { ::CloseHandle(handle); }
-};
-struct FindHandleTraits {
-  using Handle = HANDLE;
-  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(Handle handle) { ::FindClose(handle); }
-};
-struct FontHandleTraits {
-  using Handle = HFONT;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle handle) { ::DeleteObject(handle); }
+  static void Close(Handle handle) { close(handle); }
 };
 
-struct DcTraits {  // a DC made for a device, a printer's
-  using Handle = HDC;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle handle) { ::DeleteDC(handle); }
-};
-struct GlobalTraits {  // memory the common dialogs hand over
-  using Handle = HGLOBAL;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle handle) { ::GlobalFree(handle); }
-};
-struct WindowTraits {  // a window made for a while, not the program's own
-  using Handle = HWND;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle handle) { ::DestroyWindow(handle); }
-};
-
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueFile = UniqueHandle<FileHandleTraits>;
-using UniqueFind = UniqueHandle<FindHandleTraits>;
-using UniqueFont = UniqueHandle<FontHandleTraits>;
-struct BrushTraits {
-  using Handle = HBRUSH;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle handle) { ::DeleteObject(handle); }
-};
-using UniqueBrush = UniqueHandle<BrushTraits>;
-using UniqueDc = UniqueHandle<DcTraits>;
-using UniqueGlobal = UniqueHandle<GlobalTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, ::CloseHandle>>;  // processes
+using UniqueFile = UniqueHandle<FileHandleTraits<::CloseHandle>>;
+using UniqueFind = UniqueHandle<FileHandleTraits<::FindClose>>;
+using UniqueFont = UniqueHandle<NullHandleTraits<HFONT, ::DeleteObject>>;
+using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, ::DeleteObject>>;
+using UniqueDc = UniqueHandle<NullHandleTraits<HDC, ::DeleteDC>>;            // a printer's
+using UniqueGlobal = UniqueHandle<NullHandleTraits<HGLOBAL, ::GlobalFree>>;  // the dialogs'
+// A window made for a while, not the program's own.
+using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, ::DestroyWindow>>;
 
 // A window's DC, or the screen's for no window, given back when it goes.
 class WindowDc {

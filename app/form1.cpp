@@ -141,8 +141,7 @@ Status Form1::OnCreate() {
     if (!created.ok()) return created;
   }
   m_keys.Attach(m_hwnd, m_text1.Handle());
-  m_copy.Attach(m_hwnd, *m_licence.language,
-                Widen(CaptionText(*m_licence.language, m_product, m_licence.notice)));
+  m_copy.Attach(m_hwnd, *m_licence.language);
   ApplyDpi(m_dpi);
   return m_text1.Fill(m_licence);
 }

@@ -47,10 +47,9 @@ Status WithDefaultAction(Status status, Action action, const std::string& subjec
 
 }  // namespace
 
-void KeepACopy::Attach(HWND window, const UiLanguage& language, std::wstring caption) {
+void KeepACopy::Attach(HWND window, const UiLanguage& language) {
   m_window = window;
   m_language = &language;
-  m_caption = std::move(caption);
   const HMENU menu = ::GetSystemMenu(window, FALSE);
   if (!menu) return;
   ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -98,8 +97,10 @@ Status KeepACopy::Print() {
   const UniqueDc printer(print.hDC);
   PageRange range;
   if (print.Flags & PD_PAGENUMS) range = {print.nFromPage, print.nToPage};
-  const PageFrame frame{m_caption, Widen(CopyFileName(m_view.Path())), m_view.RightToLeft()};
-  PrintProgress progress(m_window, printer.get(), m_caption, *m_language);
+  // Each page and the progress carry the window's caption.
+  const std::wstring caption = BoxText(m_window);
+  const PageFrame frame{caption, Widen(CopyFileName(m_view.Path())), m_view.RightToLeft()};
+  PrintProgress progress(m_window, printer.get(), caption, *m_language);
   return m_view.Print(printer.get(), frame, range, progress);
 }
 

@@ -18,7 +18,7 @@ class KeepACopy {
  public:
   explicit KeepACopy(const LicenceView& view) : m_view(view) {}
 
-  void Attach(HWND window, const UiLanguage& language, std::wstring caption);
+  void Attach(HWND window, const UiLanguage& language);
   // The command of a window-menu choice (WM_SYSCOMMAND) or a key's (WM_COMMAND); 0 for another.
   static int CommandOf(WPARAM command);
   // Runs IDM_PRINT or IDM_SAVE. Cancelling does nothing; a failure comes back to be reported,
@@ -32,7 +32,6 @@ class KeepACopy {
   const LicenceView& m_view;
   HWND m_window = nullptr;
   const UiLanguage* m_language = nullptr;
-  std::wstring m_caption;
 };
 
 }  // namespace discgate

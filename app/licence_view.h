@@ -15,7 +15,7 @@
 
 namespace discgate {
 
-// The whole text of a text box or a rich-edit control.
+// The whole text of a text box or a rich-edit control, or a window's caption.
 std::wstring BoxText(HWND box);
 
 // Text1's font at a DPI (a screen's or a printer's) and a zoom.

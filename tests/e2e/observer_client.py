@@ -5,7 +5,7 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from wineprefix import BUILD, TOOLS, WORK, wine_loader
+from wineprefix import BUILD, WORK, loader_for
 
 TITLE = "Orvel Software License Agreement"
 # The agreement window whatever language its title is in, as the observer finds it.
@@ -22,13 +22,13 @@ class Observer:
     def inspect(self, *args, timeout=60, cwd=None, extra_env=None, bits=64):
         """Runs the observer with a verb; returns its exit code and what it printed. A screen
         reader's answers come, under Wine, only to a 32-bit asker (bits=32)."""
-        tools = TOOLS if bits == 64 else BUILD / "win32"
+        arch = "win64" if bits == 64 else "win32"
         # Output goes to a file, not a pipe: a program the observer starts would inherit the pipe
         # and hold it open long after the observer is done.
         with tempfile.TemporaryFile(dir=WORK) as output, tempfile.TemporaryFile(dir=WORK) as errors:
-            result = subprocess.run([wine_loader(), str(tools / "observer.exe"), *map(str, args)],
-                                    env=dict(self.session.env, **(extra_env or {})), cwd=cwd,
-                                    stdout=output, stderr=errors, timeout=timeout)
+            command = [loader_for(arch), str(BUILD / arch / "observer.exe"), *map(str, args)]
+            result = subprocess.run(command, env=dict(self.session.env, **(extra_env or {})),
+                                    cwd=cwd, stdout=output, stderr=errors, timeout=timeout)
             output.seek(0)
             errors.seek(0)
             self.last_errors = errors.read().decode("utf-8", "replace")

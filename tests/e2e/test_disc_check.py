@@ -1,12 +1,11 @@
 """disc-check.exe, for disc authors on Windows: the program's own report of a disc."""
 import subprocess
 
-from wineprefix import BUILD, ROOT, wine_loader, windows_path
+from wineprefix import BUILD, ROOT, loader_for, windows_path
 
 
 def test_disc_check_tells_an_author_on_windows_what_the_sample_disc_does(wine, arch):
-    loader = wine._wine64 if arch == "win64" else wine_loader()
-    said = subprocess.run([loader, str(BUILD / arch / "disc-check.exe"),
+    said = subprocess.run([loader_for(arch), str(BUILD / arch / "disc-check.exe"),
                            windows_path(ROOT / "sample")],
                           env=wine.env, capture_output=True, timeout=120)
     lines = said.stdout.decode("utf-8").splitlines()

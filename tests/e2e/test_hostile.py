@@ -6,7 +6,7 @@ import time
 
 from disccase import BROWSER_FOLDER, HTML_EXTENSIONS, BrowserCase
 from observer_client import CMD_ACCEPT, TEXT1, TITLE
-from wineprefix import TOOLS, wait_exit, windows_path, wine_loader
+from wineprefix import TOOLS, loader_for, wait_exit, windows_path, wine_loader
 
 ENVIRONMENT_KEY = r"HKCU\Environment"
 
@@ -32,8 +32,8 @@ class TestHostile(BrowserCase):
 
         locked = self.make_disc(name="locked")
         locker = subprocess.Popen(
-            [wine_loader(), str(TOOLS / "observer.exe"), "lock", windows_path(locked / "License.txt"),
-             "15000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+            [loader_for("win64"), str(TOOLS / "observer.exe"), "lock",
+             windows_path(locked / "License.txt"), "15000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
             assert locker.stdout.readline().strip() == b"locked"
             self.expect_report(self.start(locked),

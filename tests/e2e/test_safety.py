@@ -7,7 +7,7 @@ import time
 
 from disccase import HTML_EXTENSIONS, BrowserCase
 from observer_client import CMD_ACCEPT, CMD_CANCEL, TEXT1, TITLE, WINDOW, parse_dump, parse_report
-from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path, wine_loader
+from wineprefix import BUILD, TOOLS, loader_for, program, wait_exit, windows_path
 
 # DLLs that Windows looks for beside the program, or that system DLLs load by bare name; none of
 # them is a KnownDLL. version.dll is left out: Wine loads it for its own start-up before the
@@ -127,8 +127,8 @@ class TestSafety(BrowserCase):
     def test_a_licence_held_open_by_an_editor_is_still_shown(self):
         disc = self.make_disc(licence=b"being edited")
         editor = subprocess.Popen(
-            [wine_loader(), str(TOOLS / "observer.exe"), "edit", windows_path(disc / "License.txt"),
-             "20000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+            [loader_for("win64"), str(TOOLS / "observer.exe"), "edit",
+             windows_path(disc / "License.txt"), "20000"], env=self.wine.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
             assert editor.stdout.readline().strip() == b"locked"
             process = self.start_and_wait(disc)

@@ -6,7 +6,7 @@ import sys
 
 from disccase import BrowserCase
 from observer_client import CMD_ACCEPT, TEXT1, WINDOW, parse_report
-from wineprefix import BUILD, TOOLS, program, wait_exit, windows_path, wine_loader
+from wineprefix import BUILD, TOOLS, loader_for, program, wait_exit, windows_path
 
 sys.path.insert(0, str(BUILD.parent / "tools"))
 from seal import sealed_program, write_seal  # noqa: E402
@@ -122,10 +122,9 @@ class TestSealedDisc(BrowserCase):
 
     def test_disc_check_on_windows_names_what_is_not_as_released(self):
         disc = self.make_sealed_disc()
-        loader = self.wine._wine64 if self.arch == "win64" else wine_loader()
 
         def disc_check():
-            said = subprocess.run([loader, str(BUILD / self.arch / "disc-check.exe"),
+            said = subprocess.run([loader_for(self.arch), str(BUILD / self.arch / "disc-check.exe"),
                                    windows_path(disc)], env=self.wine.env, capture_output=True,
                                   timeout=120)
             return said.returncode, said.stdout.decode("utf-8").splitlines()[-2:]

@@ -37,6 +37,7 @@ def program(arch):
     return Path(os.environ.get("DISCGATE_BUILDS", BUILD)) / arch / "discgate.exe"
 
 
+@functools.cache
 def wine64_loader():
     """Debian's 64-bit loader, called directly. The `wine` front end, once wine32 is installed,
     cannot start a 64-bit program whose folder path is longer than 260 characters; this one can."""
@@ -55,6 +56,13 @@ def wine_loader():
     except OSError:
         runs = False
     return "wine" if runs else wine64_loader()
+
+
+def loader_for(arch):
+    """The loader that starts a program of the build: 64-bit programs, the program under test and
+    the rig's own tools alike, through the 64-bit loader itself, on every machine. The front end
+    would start a 32-bit loader first, only for it to hand over to the 64-bit one."""
+    return wine64_loader() if arch == "win64" else wine_loader()
 
 
 def wine32_installed():
@@ -78,7 +86,6 @@ class Session:
         self.env.pop("WINELOADERNOEXEC", None)
         self._xvfb = None
         self._server = None
-        self._wine64 = wine64_loader()
 
     def start(self):
         WORK.mkdir(parents=True, exist_ok=True)
@@ -228,8 +235,7 @@ class Session:
     # The program under test and the observer.
     def start_program(self, exe, cwd, arch, extra_env=None, args=()):
         env = dict(self.env, **(extra_env or {}))
-        loader = self._wine64 if arch == "win64" else wine_loader()
-        return subprocess.Popen([loader, str(exe), *args], cwd=str(cwd), env=env,
+        return subprocess.Popen([loader_for(arch), str(exe), *args], cwd=str(cwd), env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def screenshot(self, path):
